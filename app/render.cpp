@@ -1,0 +1,203 @@
+#include "app/render.h"
+
+#include <QFontDatabase>
+#include <QPainterPath>
+#include <QTextOption>
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace zandovik::app {
+
+using scene::Element;
+using scene::Kind;
+using scene::ShapeType;
+
+Viewport Viewport::fit(QSize target) {
+  Viewport v;
+  v.target = target;
+  if (target.width() <= 0 || target.height() <= 0) return v;
+  const double sx = target.width() / static_cast<double>(scene::kClientWidth);
+  const double sy = target.height() / static_cast<double>(scene::kClientHeight);
+  v.scale = std::min(sx, sy);
+  v.ox = std::floor((target.width() - scene::kClientWidth * v.scale) / 2);
+  v.oy = std::floor((target.height() - scene::kClientHeight * v.scale) / 2);
+  return v;
+}
+
+QRect Viewport::rect(float left, float top, float width, float height) const {
+  const int x0 = static_cast<int>(std::lround(ox + left * scale));
+  const int y0 = static_cast<int>(std::lround(oy + top * scale));
+  const int x1 = static_cast<int>(std::lround(ox + (static_cast<double>(left) + width) * scale));
+  const int y1 = static_cast<int>(std::lround(oy + (static_cast<double>(top) + height) * scale));
+  return QRect(QPoint(x0, y0), QPoint(std::max(x0, x1 - 1), std::max(y0, y1 - 1)));
+}
+
+QRectF Viewport::to_twips(QPointF p) const {
+  return QRectF((p.x() - ox) / scale, (p.y() - oy) / scale, 0, 0);
+}
+
+int Viewport::px(double twips) const {
+  return std::max(1, static_cast<int>(std::lround(twips * scale)));
+}
+
+void install_font_substitutes() {
+  // Metric-compatible faces first, then faces of the same character.
+  QFont::insertSubstitutions("Arial", {"Liberation Sans", "Arimo", "DejaVu Sans"});
+  QFont::insertSubstitutions("Times New Roman", {"Liberation Serif", "Tinos", "DejaVu Serif"});
+  QFont::insertSubstitutions("Impact", {"Liberation Sans Narrow", "DejaVu Sans Condensed",
+                                        "DejaVu Sans"});
+  QFont::insertSubstitutions("Lucida Handwriting", {"Dancing Script", "DejaVu Serif"});
+  QFont::insertSubstitutions("MS Song", {"AR PL UMing CN", "AR PL UMing TW", "DejaVu Serif"});
+}
+
+QFont scene_font(const scene::Font& f, const Viewport& vp) {
+  QFont font(QString::fromStdString(f.family));
+  font.setBold(f.bold);
+  font.setPixelSize(std::max(1, static_cast<int>(std::lround(f.size_pt * kTwipsPerPoint *
+                                                              vp.scale))));
+  font.setHintingPreference(QFont::PreferFullHinting);
+  font.setStyleStrategy(QFont::PreferAntialias);
+  return font;
+}
+
+QColor to_qcolor(scene::Rgb c) { return QColor(c.r, c.g, c.b); }
+
+namespace {
+
+void paint_shape(QPainter& p, const Element& e, const Viewport& vp) {
+  QRect r = vp.rect(e);
+  const QColor fill = to_qcolor(e.back_color);
+  const int bw = e.has_border ? vp.px(e.border_width * kTwipsPerPixel) : 0;
+  switch (e.shape) {
+    case ShapeType::Rectangle:
+      p.fillRect(r, e.has_border ? to_qcolor(e.border_color) : fill);
+      if (e.has_border) p.fillRect(r.adjusted(bw, bw, -bw, -bw), fill);
+      break;
+    case ShapeType::RoundedRectangle:
+    case ShapeType::Circle: {
+      p.setRenderHint(QPainter::Antialiasing, true);
+      QRectF rf(r.x(), r.y(), r.width() + 1, r.height() + 1);
+      if (e.shape == ShapeType::Circle) {
+        // A circle fills the shorter side of its box, centred.
+        double d = std::min(rf.width(), rf.height());
+        rf = QRectF(rf.center().x() - d / 2, rf.center().y() - d / 2, d, d);
+      }
+      rf.adjust(bw / 2.0, bw / 2.0, -bw / 2.0, -bw / 2.0);
+      p.setPen(e.has_border ? QPen(to_qcolor(e.border_color), bw) : Qt::NoPen);
+      p.setBrush(fill);
+      if (e.shape == ShapeType::Circle) {
+        p.drawEllipse(rf);
+      } else {
+        double radius = std::min(rf.width(), rf.height()) / 4;
+        p.drawRoundedRect(rf, radius, radius);
+      }
+      p.setRenderHint(QPainter::Antialiasing, false);
+      break;
+    }
+  }
+}
+
+void paint_label(QPainter& p, const Element& e, const Viewport& vp) {
+  QRect r = vp.rect(e);
+  if (!e.transparent) p.fillRect(r, to_qcolor(e.back_color));
+  int bw = 0;
+  if (e.has_border) {
+    bw = vp.px(kTwipsPerPixel);
+    p.setPen(Qt::NoPen);
+    const QColor line(0, 0, 0);
+    p.fillRect(QRect(r.left(), r.top(), r.width(), bw), line);
+    p.fillRect(QRect(r.left(), r.bottom() - bw + 1, r.width(), bw), line);
+    p.fillRect(QRect(r.left(), r.top(), bw, r.height()), line);
+    p.fillRect(QRect(r.right() - bw + 1, r.top(), bw, r.height()), line);
+  }
+  if (e.caption.empty()) return;
+  p.setFont(scene_font(e.font, vp));
+  p.setPen(to_qcolor(e.fore_color));
+  QRect inner = r.adjusted(bw, bw, -bw, -bw);
+  int flags = Qt::TextWordWrap;
+  switch (e.align) {
+    case scene::Align::Left: flags |= Qt::AlignLeft | Qt::AlignTop; break;
+    case scene::Align::Right: flags |= Qt::AlignRight | Qt::AlignTop; break;
+    // A centred label here is a brick: its digit sits in the middle.
+    case scene::Align::Center: flags |= Qt::AlignHCenter | Qt::AlignVCenter; break;
+  }
+  const QString text = QString::fromStdString(e.caption);
+  if (e.autosize) {
+    // The box follows the text: draw it from the label's corner, whole.
+    p.drawText(QRect(inner.left(), inner.top(), vp.target.width(), inner.height() * 2),
+               (flags & ~Qt::TextWordWrap & ~Qt::AlignRight) | Qt::AlignLeft, text);
+    return;
+  }
+  p.save();
+  p.setClipRect(inner, Qt::IntersectClip);
+  p.drawText(inner, flags, text);
+  p.restore();
+}
+
+}  // namespace
+
+void paint_button(QPainter& p, const Element& e, const Viewport& vp, bool pressed) {
+  QRect r = vp.rect(e);
+  const int bw = std::max(1, vp.px(kTwipsPerPixel));
+  const QColor face(225, 225, 225), light(255, 255, 255), shadow(120, 120, 120),
+      dark(40, 40, 40);
+  p.fillRect(r, dark);
+  QRect in = r.adjusted(0, 0, -bw, -bw);
+  p.fillRect(in, pressed ? shadow : light);
+  QRect body = in.adjusted(bw, bw, 0, 0);
+  p.fillRect(body, pressed ? light : shadow);
+  QRect face_rect = body.adjusted(0, 0, -bw, -bw);
+  if (pressed) face_rect = body.adjusted(bw, bw, 0, 0);
+  p.fillRect(face_rect, face);
+  QFont font = scene_font(e.font, vp);
+  p.setFont(font);
+  p.setPen(QColor(0, 0, 0));
+  QRect text_rect = face_rect.adjusted(2 * bw, 2 * bw, -2 * bw, -2 * bw);
+  if (pressed) text_rect.translate(bw, bw);
+  const QString text = QString::fromStdString(e.caption);
+  // Shrink the face only when even a wrapped caption cannot fit.
+  for (int i = 0; i < 8; ++i) {
+    QRect need = p.fontMetrics().boundingRect(text_rect, Qt::TextWordWrap | Qt::AlignCenter,
+                                              text);
+    if (need.width() <= text_rect.width() && need.height() <= text_rect.height()) break;
+    font.setPixelSize(std::max(1, font.pixelSize() * 9 / 10));
+    p.setFont(font);
+  }
+  p.save();
+  p.setClipRect(face_rect, Qt::IntersectClip);
+  p.drawText(text_rect, Qt::TextWordWrap | Qt::AlignCenter, text);
+  p.restore();
+}
+
+void paint_scene(QPainter& p, const scene::Scene& s, const Viewport& vp, const QRect& clip,
+                 PaintOptions opts) {
+  p.save();
+  p.setClipRect(clip);
+  const QRect client = vp.client();
+  if (!client.contains(clip)) {
+    p.fillRect(clip, kLetterbox);
+  }
+  p.fillRect(client.intersected(clip), to_qcolor(scene::kDefaultFace));
+  p.setClipRect(client.intersected(clip));
+  for (const Element* e : s.paint_order()) {
+    if (!vp.rect(*e).adjusted(-2, -2, 2, 2).intersects(clip) && !e->autosize) continue;
+    if (e->kind == Kind::Shape) {
+      paint_shape(p, *e, vp);
+    } else {
+      paint_label(p, *e, vp);
+    }
+  }
+  if (opts.buttons) {
+    // Buttons stand above every shape and label, front row last.
+    std::array<const Element*, 3> buttons = {&s.get(scene::Named::pause),
+                                             &s.get(scene::Named::gameover),
+                                             &s.get(scene::Named::nextlevel)};
+    std::sort(buttons.begin(), buttons.end(), [](auto* a, auto* b) { return a->z < b->z; });
+    for (const Element* e : buttons)
+      if (e->visible && vp.rect(*e).intersects(clip)) paint_button(p, *e, vp, e == opts.pressed);
+  }
+  p.restore();
+}
+
+}  // namespace zandovik::app

@@ -1,0 +1,56 @@
+#pragma once
+// Painting the Scene with QPainter, in device pixels so edges stay crisp at
+// any scale. Used by the window and by the offscreen render tests.
+#include <QColor>
+#include <QFont>
+#include <QPainter>
+#include <QRect>
+#include <QRectF>
+#include <QSize>
+#include <QString>
+
+#include "scene/scene.h"
+
+namespace zandovik::app {
+
+// The design size in pixels at 96 dpi: 8520 x 7335 twips.
+inline constexpr int kDesignWidthPx = 568;
+inline constexpr int kDesignHeightPx = 489;
+inline constexpr double kTwipsPerPixel = 15.0;
+inline constexpr double kTwipsPerPoint = 20.0;
+
+// Where the client area lands in a target of a given size: uniform scale
+// and centred, with even bars on the two long sides.
+struct Viewport {
+  double scale = 1.0 / kTwipsPerPixel;  // target pixels per twip
+  double ox = 0, oy = 0;                // target pixels
+  QSize target;
+
+  static Viewport fit(QSize target);
+  // Edges snap to whole pixels, so neighbouring bricks share their edges.
+  QRect rect(float left, float top, float width, float height) const;
+  QRect rect(const scene::Element& e) const { return rect(e.left, e.top, e.width, e.height); }
+  QRectF to_twips(QPointF p) const;
+  QRect client() const { return rect(0, 0, scene::kClientWidth, scene::kClientHeight); }
+  int px(double twips) const;  // a length, at least 1 pixel
+};
+
+// Free faces used for the design's font names; see docs/fonts.md.
+void install_font_substitutes();
+QFont scene_font(const scene::Font& f, const Viewport& vp);
+QColor to_qcolor(scene::Rgb c);
+
+struct PaintOptions {
+  bool buttons = true;            // draw visible buttons on top
+  const scene::Element* pressed = nullptr;  // a button held down by the mouse
+};
+
+// Paint every visible element inside `clip` (target pixels).
+void paint_scene(QPainter& p, const scene::Scene& s, const Viewport& vp, const QRect& clip,
+                 PaintOptions opts = {});
+void paint_button(QPainter& p, const scene::Element& e, const Viewport& vp, bool pressed);
+
+// The letterbox colour around the client area.
+inline const QColor kLetterbox{28, 28, 30};
+
+}  // namespace zandovik::app

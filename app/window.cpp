@@ -1,0 +1,266 @@
+#include "app/window.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScreen>
+#include <cmath>
+#include <cstdio>
+#include <exception>
+
+#include "app/keys.h"
+
+namespace zandovik::app {
+
+using scene::Named;
+
+namespace {
+
+// A held-back key release waits this long for the press of an auto-repeat
+// pair; a real release stops the paddle this much later, unnoticeably.
+constexpr int kReleaseHoldMs = 12;
+
+// The default size: as large as fits comfortably, in quarter steps.
+QSize default_size(const QScreen* screen) {
+  double scale = 1.0;
+  if (screen) {
+    QRect avail = screen->availableGeometry();
+    double fit = std::min(avail.width() * 0.9 / kDesignWidthPx,
+                          avail.height() * 0.85 / kDesignHeightPx);
+    scale = std::max(1.0, std::floor(fit * 4) / 4);
+  }
+  return QSize(static_cast<int>(kDesignWidthPx * scale), static_cast<int>(kDesignHeightPx * scale));
+}
+
+}  // namespace
+
+GameWindow::GameWindow()
+    : runtime_(state_, rng_,
+               game::Runtime::Hooks{
+                   [this] { return clock_.isValid() ? clock_ms() : 0.0; },
+                   [this](double ms) { stall_wait(ms); }}) {
+  clock_.start();
+  setWindowTitle(scene::kInitialCaption);
+  setFocusPolicy(Qt::StrongFocus);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMinimumSize(kDesignWidthPx / 4, kDesignHeightPx / 4);
+  resize(default_size(QGuiApplication::primaryScreen()));
+
+  tick_timer_.setTimerType(Qt::PreciseTimer);
+  tick_timer_.setSingleShot(true);
+  connect(&tick_timer_, &QTimer::timeout, this, [this] { on_timer(); });
+  release_timer_.setSingleShot(true);
+  release_timer_.setTimerType(Qt::PreciseTimer);
+  connect(&release_timer_, &QTimer::timeout, this, [this] { flush_release(); });
+
+  runtime_.show();
+  after_event();
+}
+
+GameWindow::~GameWindow() = default;
+
+Viewport GameWindow::viewport() const {
+  const double dpr = devicePixelRatioF();
+  return Viewport::fit(QSize(static_cast<int>(std::lround(width() * dpr)),
+                             static_cast<int>(std::lround(height() * dpr))));
+}
+
+void GameWindow::paintEvent(QPaintEvent* ev) {
+  QPainter p(this);
+  const double dpr = devicePixelRatioF();
+  // Paint in device pixels so that every edge lands on a whole pixel.
+  p.scale(1 / dpr, 1 / dpr);
+  const QRect clip = QRect(
+      QPoint(static_cast<int>(std::floor(ev->rect().left() * dpr)),
+             static_cast<int>(std::floor(ev->rect().top() * dpr))),
+      QPoint(static_cast<int>(std::ceil((ev->rect().right() + 1) * dpr)) - 1,
+             static_cast<int>(std::ceil((ev->rect().bottom() + 1) * dpr)) - 1));
+  PaintOptions opts;
+  if (pressed_) opts.pressed = &runtime_.scene().get(*pressed_);
+  paint_scene(p, runtime_.scene(), viewport(), clip, opts);
+  ++frames_;
+}
+
+void GameWindow::resizeEvent(QResizeEvent*) { update(); }
+
+void GameWindow::push_dirty() {
+  auto& scene = runtime_.scene();
+  auto dirty = scene.take_dirty();
+  const bool buttons = scene.take_buttons_changed();
+  if (runtime_.generation() != generation_seen_) {
+    generation_seen_ = runtime_.generation();
+    dirty.all = true;
+  }
+  if (dirty.all) {
+    update();
+    return;
+  }
+  const Viewport vp = viewport();
+  const double dpr = devicePixelRatioF();
+  QRegion region;
+  auto add = [&](float l, float t, float w, float h) {
+    QRect r = vp.rect(l, t, w, h).adjusted(-3, -3, 3, 3);
+    region += QRect(static_cast<int>(std::floor(r.x() / dpr)), static_cast<int>(std::floor(r.y() / dpr)),
+                    static_cast<int>(std::ceil(r.width() / dpr)) + 2,
+                    static_cast<int>(std::ceil(r.height() / dpr)) + 2);
+  };
+  for (const auto& r : dirty.rects) add(r.x, r.y, r.w, r.h);
+  if (buttons)
+    for (Named n : {Named::pause, Named::gameover, Named::nextlevel}) {
+      const auto& b = scene.get(n);
+      add(b.left, b.top, b.width, b.height);
+    }
+  if (!region.isEmpty()) update(region);
+}
+
+void GameWindow::after_event() {
+  if (closing_ || !runtime_.shown()) return;
+  auto& scene = runtime_.scene();
+  if (scene.window_caption_writes() != caption_writes_seen_ ||
+      runtime_.generation() != generation_seen_) {
+    caption_writes_seen_ = scene.window_caption_writes();
+    setWindowTitle(QString::fromStdString(scene.window_caption()));
+  }
+  push_dirty();
+  arm_timer();
+}
+
+void GameWindow::arm_timer() {
+  auto due = runtime_.next_due();
+  if (!due) {
+    tick_timer_.stop();
+    return;
+  }
+  const double wait = *due - clock_ms();
+  tick_timer_.start(std::max(0, static_cast<int>(std::ceil(wait))));
+}
+
+void GameWindow::on_timer() {
+  // While a stall holds the game, the runtime ticks nothing; the ticks
+  // that fell due run once after it.
+  if (runtime_.busy() || closing_) return;
+  try {
+    runtime_.advance_to(clock_ms());
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "zandovik: %s\n", e.what());
+  }
+  after_event();
+}
+
+void GameWindow::stall_wait(double ms) {
+  push_dirty();  // show where the ball was lost while the game holds still
+  QEventLoop loop;
+  stall_loop_ = &loop;
+  QTimer::singleShot(static_cast<int>(ms), Qt::PreciseTimer, &loop, &QEventLoop::quit);
+  // Input waits in the queue and is handled, in order, after the stall;
+  // repaints and closing the window go on.
+  loop.exec(QEventLoop::ExcludeUserInputEvents);
+  stall_loop_ = nullptr;
+}
+
+void GameWindow::flush_release() {
+  release_timer_.stop();
+  if (!held_release_) return;
+  HeldRelease r = *held_release_;
+  held_release_.reset();
+  runtime_.key_up(r.vk, r.shift);
+  after_event();
+}
+
+void GameWindow::keyPressEvent(QKeyEvent* ev) {
+  if (ev->key() == Qt::Key_F11) {
+    // A window command of its own; the game never sees it.
+    if (!ev->isAutoRepeat()) setWindowState(windowState() ^ Qt::WindowFullScreen);
+    return;
+  }
+  if (held_release_) {
+    // A release and a press of one key with one timestamp are the
+    // keyboard's auto-repeat, not the player letting go.
+    if (held_release_->qt_key == ev->key() && held_release_->timestamp == ev->timestamp()) {
+      held_release_.reset();
+      release_timer_.stop();
+    } else {
+      flush_release();
+    }
+  }
+  runtime_.key_down(virtual_key(ev->key()), shift_state(ev->modifiers()));
+  after_event();
+}
+
+void GameWindow::keyReleaseEvent(QKeyEvent* ev) {
+  if (ev->key() == Qt::Key_F11) return;
+  if (ev->isAutoRepeat()) return;
+  if (held_release_) flush_release();
+  held_release_ = HeldRelease{virtual_key(ev->key()), shift_state(ev->modifiers()), ev->key(),
+                              ev->timestamp()};
+  release_timer_.start(kReleaseHoldMs);
+}
+
+void GameWindow::focusOutEvent(QFocusEvent*) {
+  // No key can stay held while the window is away.
+  if (held_release_) {
+    flush_release();
+  } else if (runtime_.shown()) {
+    runtime_.key_up(0, 0);
+    after_event();
+  }
+}
+
+std::optional<Named> GameWindow::button_at(QPointF pos) const {
+  const double dpr = devicePixelRatioF();
+  const Viewport vp = viewport();
+  const QPoint device(static_cast<int>(pos.x() * dpr), static_cast<int>(pos.y() * dpr));
+  std::optional<Named> best;
+  std::uint64_t best_z = 0;
+  for (Named n : {Named::pause, Named::gameover, Named::nextlevel}) {
+    const auto& b = runtime_.scene().get(n);
+    if (b.visible && vp.rect(b).contains(device) && (!best || b.z > best_z)) {
+      best = n;
+      best_z = b.z;
+    }
+  }
+  return best;
+}
+
+void GameWindow::mousePressEvent(QMouseEvent* ev) {
+  if (ev->button() != Qt::LeftButton) return;
+  pressed_ = button_at(ev->position());
+  if (pressed_) {
+    const auto& b = runtime_.scene().get(*pressed_);
+    const Viewport vp = viewport();
+    const double dpr = devicePixelRatioF();
+    QRect r = vp.rect(b);
+    update(QRect(static_cast<int>(r.x() / dpr) - 2, static_cast<int>(r.y() / dpr) - 2,
+                 static_cast<int>(r.width() / dpr) + 4, static_cast<int>(r.height() / dpr) + 4));
+  }
+}
+
+void GameWindow::mouseReleaseEvent(QMouseEvent* ev) {
+  if (ev->button() != Qt::LeftButton || !pressed_) return;
+  const Named pressed = *pressed_;
+  pressed_.reset();
+  update();
+  if (button_at(ev->position()) != pressed) return;
+  const game::ButtonId id = pressed == Named::pause       ? game::ButtonId::pause
+                            : pressed == Named::nextlevel ? game::ButtonId::nextlevel
+                                                          : game::ButtonId::gameover;
+  try {
+    runtime_.click(id);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "zandovik: %s\n", e.what());
+  }
+  after_event();
+}
+
+void GameWindow::closeEvent(QCloseEvent* ev) {
+  closing_ = true;
+  tick_timer_.stop();
+  if (stall_loop_) stall_loop_->quit();
+  ev->accept();
+  QCoreApplication::quit();
+}
+
+}  // namespace zandovik::app

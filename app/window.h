@@ -1,0 +1,66 @@
+#pragma once
+// The game's window: draws the Scene, turns Qt input into game events and
+// wakes the event runtime when a timer falls due.
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <QWidget>
+#include <optional>
+
+#include "app/render.h"
+#include "game/runtime.h"
+
+namespace zandovik::app {
+
+class GameWindow : public QWidget {
+ public:
+  GameWindow();
+  ~GameWindow() override;
+
+  game::Runtime& runtime() { return runtime_; }
+  // Frames painted so far; tests wait on it instead of sleeping.
+  std::uint64_t frames() const { return frames_; }
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+  void resizeEvent(QResizeEvent*) override;
+  void keyPressEvent(QKeyEvent*) override;
+  void keyReleaseEvent(QKeyEvent*) override;
+  void focusOutEvent(QFocusEvent*) override;
+  void mousePressEvent(QMouseEvent*) override;
+  void mouseReleaseEvent(QMouseEvent*) override;
+  void closeEvent(QCloseEvent*) override;
+
+ private:
+  struct HeldRelease {
+    int vk = 0, shift = 0;
+    int qt_key = 0;
+    quint64 timestamp = 0;
+  };
+
+  double clock_ms() const { return static_cast<double>(clock_.nsecsElapsed()) / 1e6; }
+  void stall_wait(double ms);
+  void after_event();
+  void push_dirty();
+  void arm_timer();
+  void on_timer();
+  void flush_release();
+  Viewport viewport() const;
+  std::optional<scene::Named> button_at(QPointF pos) const;
+
+  game::GameState state_{};
+  scene::Rng rng_;
+  QElapsedTimer clock_;
+  game::Runtime runtime_;
+  QTimer tick_timer_;
+  QTimer release_timer_;
+  std::optional<HeldRelease> held_release_;
+  QEventLoop* stall_loop_ = nullptr;
+  bool closing_ = false;
+  std::uint64_t frames_ = 0;
+  std::uint64_t generation_seen_ = 0;
+  std::uint32_t caption_writes_seen_ = ~0u;
+  std::optional<scene::Named> pressed_;
+};
+
+}  // namespace zandovik::app

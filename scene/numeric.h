@@ -1,0 +1,66 @@
+#pragma once
+// Numeric services the game logic relies on: the shared random source, Int,
+// 16-bit stores, Str/Right and the zero-padded counter texts.
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <random>
+#include <string>
+
+namespace zandovik::scene {
+
+// One shared random source. Draws come from scripted values first (tests and
+// the driver queue them), then from the seeded generator.
+class Rng {
+ public:
+  using SeedSource = std::function<std::uint32_t()>;
+
+  // The seed source answers Randomize; the window passes the clock, the
+  // driver a fixed seed so that runs repeat exactly.
+  explicit Rng(SeedSource seed_source = clock_seed);
+
+  // Randomize: reseed from the seed source. Scripted values are kept.
+  void randomize();
+  void seed(std::uint32_t s) { gen_.seed(s); }
+  void set_seed_source(SeedSource src) { seed_source_ = std::move(src); }
+
+  // Rnd: uniform in [0, 1) in single precision; 24 random bits scaled by
+  // 2^-24, so 1.0 can never come out.
+  float rnd();
+
+  // Queue values for the next draws; each must lie in [0, 1).
+  void script(float v) { scripted_.push_back(v); }
+  std::size_t scripted_left() const { return scripted_.size(); }
+  std::uint64_t draws() const { return draws_; }
+
+  static std::uint32_t clock_seed();
+
+ private:
+  SeedSource seed_source_;
+  std::mt19937 gen_;
+  std::deque<float> scripted_;
+  std::uint64_t draws_ = 0;
+};
+
+// Int: the largest integer not above x.
+double Int(double x);
+
+// Store a real into a 16-bit field: nearest, halves to even, saturating at
+// the 16-bit range instead of wrapping.
+std::int16_t to_i16(double x);
+
+// Str of a whole number: a blank before a non-negative value, "-" before a
+// negative one.
+std::string Str(std::int64_t n);
+
+// The last k characters of s (all of s when it is shorter).
+std::string Right(const std::string& s, std::size_t k);
+
+// A counter shown in k digits with leading zeros: Right(Str(n + power), k).
+std::string counter_text(std::int64_t n, std::int64_t power, std::size_t k);
+
+// The six-digit score display and the three-digit bricks-left display.
+inline std::string score_text(std::int64_t n) { return counter_text(n, 100000000, 6); }
+inline std::string bricks_text(std::int64_t n) { return counter_text(n, 10000, 3); }
+
+}  // namespace zandovik::scene

@@ -1,0 +1,88 @@
+// Offscreen painting: colours at design positions, at several scales.
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QImage>
+
+#include "app/render.h"
+#include "tests/harness.h"
+
+namespace zandovik::app {
+namespace {
+
+using testing::Harness;
+
+QImage render(Harness& h, QSize size) {
+  QImage img(size, QImage::Format_RGB32);
+  QPainter p(&img);
+  Viewport vp = Viewport::fit(size);
+  paint_scene(p, h.ui(), vp, QRect(QPoint(0, 0), size));
+  p.end();
+  return img;
+}
+
+QColor at(const QImage& img, const Viewport& vp, double x_twips, double y_twips) {
+  return img.pixelColor(static_cast<int>(vp.ox + x_twips * vp.scale),
+                        static_cast<int>(vp.oy + y_twips * vp.scale));
+}
+
+class Render : public ::testing::TestWithParam<QSize> {};
+
+TEST_P(Render, HeaderBoardAndPiecesShowTheirDesignColours) {
+  Harness h;
+  const QSize size = GetParam();
+  QImage img = render(h, size);
+  Viewport vp = Viewport::fit(size);
+  EXPECT_EQ(at(img, vp, 1000, 6000), QColor(128, 255, 128));  // board
+  EXPECT_EQ(at(img, vp, 4267, 6850), QColor(255, 128, 0));    // paddle
+  EXPECT_EQ(at(img, vp, 4267, 6706), QColor(0, 0, 255));      // ball
+  EXPECT_EQ(at(img, vp, 2000, 900), QColor(255, 0, 0));       // life(1)
+  EXPECT_EQ(at(img, vp, 4000, 580), QColor(192, 192, 192));   // title panel
+  EXPECT_EQ(at(img, vp, 3900, 2060), QColor(255, 0, 0));      // a red brick of row 3
+  EXPECT_EQ(at(img, vp, 2000, 1150), QColor(240, 240, 240));  // no life(4) yet
+}
+
+TEST_P(Render, TheLetterboxIsEvenOnBothSides) {
+  Harness h;
+  const QSize size = GetParam() + QSize(200, 0);
+  Viewport vp = Viewport::fit(size);
+  const int left_bar = vp.client().left();
+  const int right_bar = size.width() - 1 - vp.client().right();
+  EXPECT_LE(std::abs(left_bar - right_bar), 1);
+  QImage img = render(h, size);
+  EXPECT_EQ(img.pixelColor(0, size.height() / 2), kLetterbox);
+}
+
+INSTANTIATE_TEST_SUITE_P(Scales, Render,
+                         ::testing::Values(QSize(568, 489), QSize(852, 734), QSize(1136, 978),
+                                           QSize(3840, 2160)));
+
+TEST(Render, AButtonIsDrawnAboveTheBoard) {
+  Harness h;
+  h.rt.key_down(game::kKeyP, 0);
+  QImage img = render(h, QSize(568, 489));
+  Viewport vp = Viewport::fit(QSize(568, 489));
+  QColor c = at(img, vp, 3400, 3000);
+  EXPECT_NE(c, QColor(128, 255, 128));
+}
+
+TEST(Render, BricksChangeColourAsTheyAreHit) {
+  Harness h;
+  h.s.pattern = 2;
+  game::grid(h.g());
+  QImage img = render(h, QSize(1136, 978));
+  Viewport vp = Viewport::fit(QSize(1136, 978));
+  // Brick (10, 8) holds a 6: (0, 128, 255); sample away from its digit.
+  EXPECT_EQ(at(img, vp, 120 + 9 * 414.75 + 40, 1560 + 7 * 226.2 + 40), QColor(0, 128, 255));
+}
+
+}  // namespace
+}  // namespace zandovik::app
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  zandovik::app::install_font_substitutes();
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

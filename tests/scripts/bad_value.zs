@@ -1,0 +1,2 @@
+show
+set ball.Visible maybe

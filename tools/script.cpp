@@ -1,0 +1,394 @@
+#include "tools/script.h"
+
+#include <charconv>
+#include <cmath>
+#include <istream>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <ostream>
+#include <sstream>
+#include <vector>
+
+#include "game/runtime.h"
+#include "tools/fields.h"
+
+namespace zandovik::tools {
+
+using game::ButtonId;
+using game::Runtime;
+using game::TimerId;
+using nlohmann::json;
+using scene::Element;
+using scene::Kind;
+
+namespace {
+
+// The longest `run` one line may ask for: a full day of game time.
+constexpr double kMaxRunMs = 24.0 * 3600 * 1000;
+
+struct Path {
+  std::string name;
+  std::vector<int> args;  // indices in parentheses
+  bool has_args = false;
+  std::string prop;  // after the dot, for elements
+};
+
+std::string strip_comment(const std::string& line) {
+  bool quoted = false, escaped = false;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    char c = line[i];
+    if (escaped) {
+      escaped = false;
+    } else if (quoted && c == '\\') {
+      escaped = true;
+    } else if (c == '"') {
+      quoted = !quoted;
+    } else if (c == '#' && !quoted) {
+      return line.substr(0, i);
+    }
+  }
+  return line;
+}
+
+std::string trim(std::string_view s) {
+  auto b = s.find_first_not_of(" \t\r\n");
+  if (b == std::string_view::npos) return {};
+  auto e = s.find_last_not_of(" \t\r\n");
+  return std::string(s.substr(b, e - b + 1));
+}
+
+int parse_int(std::string_view t, const std::string& what) {
+  std::string s = trim(t);
+  int v = 0;
+  auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+  if (s.empty() || ec != std::errc() || p != s.data() + s.size())
+    throw PathError{what + " must be a whole number, got '" + s + "'"};
+  return v;
+}
+
+Path parse_path(const std::string& text) {
+  Path p;
+  std::size_t i = 0;
+  while (i < text.size() && (std::isalnum(static_cast<unsigned char>(text[i])) || text[i] == '_'))
+    ++i;
+  p.name = text.substr(0, i);
+  if (p.name.empty()) throw PathError{"bad path '" + text + "'"};
+  if (i < text.size() && text[i] == '(') {
+    auto close = text.find(')', i);
+    if (close == std::string::npos) throw PathError{"missing ')' in '" + text + "'"};
+    std::string inner = text.substr(i + 1, close - i - 1);
+    std::stringstream ss(inner);
+    std::string part;
+    while (std::getline(ss, part, ',')) p.args.push_back(parse_int(part, "an index"));
+    if (p.args.empty()) throw PathError{"empty index in '" + text + "'"};
+    p.has_args = true;
+    i = close + 1;
+  }
+  if (i < text.size()) {
+    if (text[i] != '.') throw PathError{"bad path '" + text + "'"};
+    p.prop = text.substr(i + 1);
+    if (p.prop.empty()) throw PathError{"missing property after '.' in '" + text + "'"};
+  }
+  return p;
+}
+
+json color_json(scene::Rgb c) { return json::array({c.r, c.g, c.b}); }
+
+scene::Rgb json_color(const json& v) {
+  if (!v.is_array() || v.size() != 3) throw PathError{"a colour is [r,g,b], got " + v.dump()};
+  auto c = [&](int i) { return static_cast<std::uint8_t>(json_integer(v[i], 0, 255)); };
+  return {c(0), c(1), c(2)};
+}
+
+bool has_caption(const Element& e) { return e.kind == Kind::Label || e.kind == Kind::Button; }
+bool has_back_color(const Element& e) {
+  return e.kind == Kind::Label || e.kind == Kind::Shape;
+}
+
+json element_json(const Element& e) {
+  json j;
+  j["Kind"] = scene::kind_name(e.kind);
+  j["Left"] = float_json(e.left);
+  j["Top"] = float_json(e.top);
+  j["Width"] = float_json(e.width);
+  j["Height"] = float_json(e.height);
+  j["Visible"] = e.visible;
+  if (has_caption(e)) j["Caption"] = e.caption;
+  if (has_back_color(e)) j["BackColor"] = color_json(e.back_color);
+  if (e.kind == Kind::Timer) j["Interval"] = e.interval;
+  return j;
+}
+
+class Interpreter {
+ public:
+  Interpreter(std::ostream& out) : out_(out), rng_([this] { return seed_; }), rt_(state_, rng_) {}
+
+  void execute(const std::string& line) {
+    std::istringstream ss(line);
+    std::string cmd;
+    ss >> cmd;
+    std::string rest;
+    std::getline(ss, rest);
+    rest = trim(rest);
+    std::vector<std::string> args;
+    {
+      std::istringstream as(rest);
+      std::string a;
+      while (as >> a) args.push_back(a);
+    }
+    auto want = [&](std::size_t lo, std::size_t hi) {
+      if (args.size() < lo || args.size() > hi)
+        throw PathError{"'" + cmd + "' takes " +
+                        (lo == hi ? std::to_string(lo) : std::to_string(lo) + " to " +
+                                                             std::to_string(hi)) +
+                        " argument(s), got " + std::to_string(args.size())};
+    };
+    auto need_window = [&] {
+      if (!rt_.shown()) throw PathError{"'" + cmd + "' needs the window: use 'show' first"};
+    };
+
+    if (cmd == "seed") {
+      want(1, 1);
+      auto v = json_integer(parse_json(args[0]), 0, 4294967295LL);
+      seed_ = static_cast<std::uint32_t>(v);
+    } else if (cmd == "rnd") {
+      if (args.empty()) throw PathError{"'rnd' needs at least one value"};
+      std::vector<float> values;
+      for (const auto& a : args) {
+        double d = json_number(parse_json(a));
+        float f = static_cast<float>(d);
+        if (!(d >= 0 && d < 1) || !(f < 1.0f))
+          throw PathError{"rnd value " + a + " is outside [0, 1)"};
+        values.push_back(f);
+      }
+      for (float f : values) rng_.script(f);
+    } else if (cmd == "show") {
+      want(0, 0);
+      if (rt_.shown()) throw PathError{"the window is already shown"};
+      rt_.show();
+    } else if (cmd == "keydown" || cmd == "keyup") {
+      want(1, 2);
+      need_window();
+      int code = static_cast<int>(json_integer(parse_json(args[0]), 0, 65535));
+      int shift = args.size() > 1 ? static_cast<int>(json_integer(parse_json(args[1]), 0, 65535))
+                                  : 0;
+      if (cmd == "keydown") {
+        rt_.key_down(code, shift);
+      } else {
+        rt_.key_up(code, shift);
+      }
+    } else if (cmd == "click") {
+      want(1, 1);
+      need_window();
+      ButtonId b;
+      if (args[0] == "pause") {
+        b = ButtonId::pause;
+      } else if (args[0] == "nextlevel") {
+        b = ButtonId::nextlevel;
+      } else if (args[0] == "gameover") {
+        b = ButtonId::gameover;
+      } else {
+        throw PathError{"no button '" + args[0] + "' (pause, nextlevel, gameover)"};
+      }
+      if (!rt_.click(b)) throw PathError{"button '" + args[0] + "' is hidden"};
+    } else if (cmd == "tick") {
+      want(1, 1);
+      need_window();
+      if (args[0] == "Timer1") {
+        rt_.tick(TimerId::Timer1);
+      } else if (args[0] == "Timer2") {
+        rt_.tick(TimerId::Timer2);
+      } else if (args[0] == "Timer3") {
+        rt_.tick(TimerId::Timer3);
+      } else {
+        throw PathError{"no timer '" + args[0] + "' (Timer1, Timer2, Timer3)"};
+      }
+    } else if (cmd == "run") {
+      want(1, 1);
+      need_window();
+      double ms = json_number(parse_json(args[0]));
+      if (ms < 0 || ms > kMaxRunMs)
+        throw PathError{"run takes 0 to " + std::to_string(static_cast<long>(kMaxRunMs)) +
+                        " ms, got " + args[0]};
+      rt_.run_for(ms);
+    } else if (cmd == "set") {
+      auto space = rest.find_first_of(" \t");
+      if (rest.empty() || space == std::string::npos)
+        throw PathError{"'set' takes a path and a value"};
+      set(rest.substr(0, space), parse_json(trim(rest.substr(space))));
+    } else if (cmd == "get") {
+      want(1, 1);
+      out_ << get(args[0]).dump() << '\n';
+    } else if (cmd == "dump") {
+      want(0, 0);
+      need_window();
+      out_ << dump().dump() << '\n';
+    } else {
+      throw PathError{"unknown command '" + cmd + "'"};
+    }
+  }
+
+ private:
+  static json parse_json(const std::string& text) {
+    json v = json::parse(text, nullptr, false);
+    if (v.is_discarded()) throw PathError{"cannot read value '" + text + "'"};
+    return v;
+  }
+
+  json special(const std::string& name) {
+    if (name == "time_ms") return rt_.now();
+    if (name == "draws") return rng_.draws();
+    if (name == "stalls") return rt_.stalls();
+    return nullptr;
+  }
+
+  Element& element(const Path& p) {
+    if (!rt_.shown()) throw PathError{"elements exist only after 'show'"};
+    std::string full = p.name;
+    if (p.has_args) {
+      if (p.args.size() != 1) throw PathError{"an element takes one index"};
+      full += "(" + std::to_string(p.args[0]) + ")";
+    }
+    Element* e = rt_.scene().find_by_name(full);
+    if (!e) throw PathError{"no element '" + full + "'"};
+    return *e;
+  }
+
+  const Field& field(const Path& p) {
+    const Field* f = find_field(p.name);
+    if (!f) throw PathError{"no field '" + p.name + "'"};
+    if (static_cast<int>(p.args.size()) != f->dims)
+      throw PathError{"'" + p.name + "' takes " + std::to_string(f->dims) + " index(es)"};
+    return *f;
+  }
+
+  json get(const std::string& text) {
+    Path p = parse_path(text);
+    if (p.prop.empty()) {
+      if (!p.has_args) {
+        if (p.name == "caption") {
+          if (!rt_.shown()) throw PathError{"the window does not exist yet"};
+          return rt_.scene().window_caption();
+        }
+        json s = special(p.name);
+        if (!s.is_null()) return s;
+      }
+      const Field* whole = find_field(p.name);
+      if (whole && whole->dims > 0 && !p.has_args) return whole->dump(state_);
+      const Field& f = field(p);
+      return f.get(state_, p.args.size() > 0 ? p.args[0] : 0, p.args.size() > 1 ? p.args[1] : 0);
+    }
+    Element& e = element(p);
+    const std::string& prop = p.prop;
+    if (prop == "Kind") return scene::kind_name(e.kind);
+    if (prop == "Left") return float_json(e.left);
+    if (prop == "Top") return float_json(e.top);
+    if (prop == "Width") return float_json(e.width);
+    if (prop == "Height") return float_json(e.height);
+    if (prop == "Visible") return e.visible;
+    if (prop == "Caption" && has_caption(e)) return e.caption;
+    if (prop == "BackColor" && has_back_color(e)) return color_json(e.back_color);
+    if (prop == "Interval" && e.kind == Kind::Timer) return e.interval;
+    throw PathError{"element '" + e.full_name() + "' has no property '" + prop + "'"};
+  }
+
+  void set(const std::string& text, const json& v) {
+    Path p = parse_path(text);
+    if (p.prop.empty()) {
+      if (!p.has_args) {
+        if (p.name == "caption") {
+          if (!rt_.shown()) throw PathError{"the window does not exist yet"};
+          if (!v.is_string()) throw PathError{"the caption is a text in quotes"};
+          rt_.scene().set_window_caption(v.get<std::string>());
+          return;
+        }
+        if (!special(p.name).is_null()) throw PathError{"'" + p.name + "' is read only"};
+      }
+      const Field& f = field(p);
+      f.set(state_, p.args.size() > 0 ? p.args[0] : 0, p.args.size() > 1 ? p.args[1] : 0, v);
+      return;
+    }
+    Element& e = element(p);
+    auto& ui = rt_.scene();
+    const std::string& prop = p.prop;
+    auto geometry = [&] {
+      double d = json_number(v);
+      if (std::fabs(d) > 1e9) throw PathError{"value is out of range for a position"};
+      return d;
+    };
+    if (prop == "Left" && e.kind != Kind::Timer) {
+      ui.set_left(e, geometry());
+    } else if (prop == "Top" && e.kind != Kind::Timer) {
+      ui.set_top(e, geometry());
+    } else if (prop == "Width" && e.kind != Kind::Timer) {
+      ui.set_width(e, geometry());
+    } else if (prop == "Height" && e.kind != Kind::Timer) {
+      ui.set_height(e, geometry());
+    } else if (prop == "Visible" && e.kind != Kind::Timer) {
+      if (!v.is_boolean()) throw PathError{"Visible is true or false"};
+      ui.set_visible(e, v.get<bool>());
+    } else if (prop == "Caption" && has_caption(e)) {
+      if (!v.is_string()) throw PathError{"a caption is a text in quotes"};
+      ui.set_caption(e, v.get<std::string>());
+    } else if (prop == "BackColor" && has_back_color(e)) {
+      ui.set_back_color(e, json_color(v));
+    } else if (prop == "Interval" && e.kind == Kind::Timer) {
+      ui.set_interval(e, static_cast<int>(json_integer(v, 0, 65535)));
+      rt_.sync_timers();
+    } else {
+      throw PathError{"element '" + e.full_name() + "' has no settable property '" + prop + "'"};
+    }
+  }
+
+  json dump() {
+    json state;
+    for (const auto& f : all_fields()) state[f.name] = f.dump(state_);
+    json elements = json::object();
+    json order = json::array();
+    for (const Element* e : rt_.scene().front_to_back()) {
+      elements[e->full_name()] = element_json(*e);
+      order.push_back(e->full_name());
+    }
+    json j;
+    j["state"] = std::move(state);
+    j["elements"] = std::move(elements);
+    j["order"] = std::move(order);
+    j["caption"] = rt_.scene().window_caption();
+    j["time_ms"] = rt_.now();
+    j["draws"] = rng_.draws();
+    j["stalls"] = rt_.stalls();
+    return j;
+  }
+
+  std::ostream& out_;
+  std::uint32_t seed_ = 1;
+  game::GameState state_{};
+  scene::Rng rng_;
+  Runtime rt_;
+};
+
+}  // namespace
+
+int run_script(std::istream& in, std::ostream& out, std::ostream& err) {
+  Interpreter interp(out);
+  std::string line;
+  long number = 0;
+  while (std::getline(in, line)) {
+    ++number;
+    std::string text = trim(strip_comment(line));
+    if (text.empty()) continue;
+    try {
+      interp.execute(text);
+    } catch (const PathError& e) {
+      err << "line " << number << ": " << e.what << '\n';
+      return 2;
+    } catch (const std::exception& e) {
+      err << "line " << number << ": " << e.what() << '\n';
+      return 2;
+    }
+  }
+  out.flush();
+  return 0;
+}
+
+}  // namespace zandovik::tools
