@@ -1,1 +1,132 @@
-exit 0
+#!/usr/bin/env bash
+# End-to-end checks of the real binary under a private Xvfb, judged from
+# screenshots in design twips (the board is found by its colour).
+set -uo pipefail
+bin=$1
+probe=${SHOT_PROBE:?}
+xclose=${XCLOSE:?}
+work=$(mktemp -d)
+passed=0
+failed=0
+game_pid=
+xvfb_pid=
+
+cleanup() {
+  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  wait 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+ok() { echo "ok - $1"; passed=$((passed + 1)); }
+not_ok() {
+  echo "not ok - $1"
+  failed=$((failed + 1))
+  [ -f "$work/shot.png" ] && cp "$work/shot.png" "${TMPDIR:-/tmp}/zandovik-e2e-failure-$failed.png"
+}
+
+# Poll a condition for up to $1 seconds.
+wait_for() {
+  local limit=$1
+  shift
+  local end=$((SECONDS + limit))
+  while [ $SECONDS -le $end ]; do
+    "$@" && return 0
+    sleep 0.05
+  done
+  return 1
+}
+
+shot() { import -window root "$work/shot.png" 2>/dev/null; }
+# colour_at X Y: "r g b" at a design point in a fresh screenshot
+colour_at() { shot && "$probe" "$work/shot.png" "$1" "$2"; }
+is_colour() { [ "$(colour_at "$1" "$2")" = "$3" ]; }
+is_not_colour() {
+  local c
+  c=$(colour_at "$1" "$2") && [ "$c" != "$3" ]
+}
+board_painted() { shot && "$probe" "$work/shot.png" --board >/dev/null 2>&1; }
+click_at() {
+  local xy
+  shot
+  xy=$("$probe" "$work/shot.png" --screen "$1" "$2") || return 1
+  # shellcheck disable=SC2086
+  xdotool mousemove $xy click 1
+}
+
+# --- No display: a clear message and status 1 -----------------------------
+out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$bin" 2>&1)
+rc=$?
+if [ $rc -eq 1 ] && grep -qi "display" <<<"$out"; then ok "without a display: status 1 and '$out'"; else not_ok "without a display (status $rc: $out)"; fi
+out=$(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:9876 "$bin" 2>&1)
+rc=$?
+if [ $rc -eq 1 ] && grep -qi "display" <<<"$out"; then ok "unreachable display: status 1"; else not_ok "unreachable display (status $rc: $out)"; fi
+
+# --- A private X server ---------------------------------------------------
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+wait_for 10 test -s "$work/display" || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+export DISPLAY=":$(cat "$work/display")"
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+xset r on 2>/dev/null
+
+"$bin" >"$work/game.log" 2>&1 &
+game_pid=$!
+win=$(timeout 10 xdotool search --sync --onlyvisible --name '^Form1$' | head -n 1)
+if [ -n "$win" ]; then ok "the window Form1 maps"; else not_ok "the window Form1 maps"; fi
+xdotool mousemove 640 500
+xdotool windowfocus "$win" 2>/dev/null
+
+if wait_for 10 board_painted; then ok "a frame with the green board is painted"; else not_ok "a frame with the green board is painted"; fi
+if is_colour 1000 6000 "128 255 128"; then ok "board fill is (128,255,128)"; else not_ok "board fill"; fi
+if is_colour 4267 6850 "255 128 0"; then ok "the paddle rests centred"; else not_ok "the paddle rests centred"; fi
+if is_colour 4267 6706 "0 0 255"; then ok "the ball rests on the paddle"; else not_ok "the ball rests on the paddle"; fi
+if is_colour 3900 2060 "255 0 0"; then ok "pattern 1 shows red bricks"; else not_ok "pattern 1 shows red bricks"; fi
+
+# --- Holding Right drives the paddle to the wall and launches the ball ----
+xdotool keydown Right
+if wait_for 5 is_colour 8300 6850 "255 128 0"; then ok "holding Right takes the paddle to the right wall"; else not_ok "holding Right takes the paddle to the right wall"; fi
+if is_not_colour 4267 6706 "0 0 255"; then ok "the ball has left its resting place"; else not_ok "the ball has left its resting place"; fi
+xdotool keyup Right
+
+# --- P shows Pause; a click on it hides it --------------------------------
+xdotool key p
+if wait_for 5 is_colour 3460 2980 "225 225 225"; then ok "P shows the Pause button"; else not_ok "P shows the Pause button"; fi
+click_at 4567 3900
+if wait_for 5 is_not_colour 3460 2980 "225 225 225"; then ok "a click on Pause hides it"; else not_ok "a click on Pause hides it"; fi
+
+# --- F1 builds pattern 2 --------------------------------------------------
+xdotool key F1
+if wait_for 5 is_colour $((120 + 9 * 415 + 40)) $((1560 + 7 * 226 + 40)) "0 128 255"; then ok "F1 shows pattern 2's colours"; else not_ok "F1 shows pattern 2's colours"; fi
+
+# --- The scene scales with the window ---------------------------------------
+shot
+before=$("$probe" "$work/shot.png" --board)
+xdotool windowsize "$win" 700 500
+grown() {
+  shot && local now && now=$("$probe" "$work/shot.png" --board) && [ "$now" != "$before" ]
+}
+if wait_for 5 grown && is_colour 1000 6000 "128 255 128" && is_colour 4267 6850 "255 128 0"; then
+  ok "the scene scales when the window is resized"
+else
+  not_ok "the scene scales when the window is resized"
+fi
+
+# --- Closing the window ends the process within a second -------------------
+"$xclose" "$win"
+gone() { ! kill -0 "$game_pid" 2>/dev/null; }
+if wait_for 1 gone; then
+  wait "$game_pid"
+  rc=$?
+  if [ $rc -eq 0 ]; then ok "closing the window ends the process (status 0)"; else not_ok "closing ends the process with status $rc"; fi
+else
+  not_ok "closing the window ends the process within a second"
+fi
+game_pid=
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
