@@ -199,14 +199,27 @@ void GameWindow::keyReleaseEvent(QKeyEvent* ev) {
   release_timer_.start(kReleaseHoldMs);
 }
 
-void GameWindow::focusOutEvent(QFocusEvent*) {
+void GameWindow::focusOutEvent(QFocusEvent*) { focus_lost(); }
+
+void GameWindow::changeEvent(QEvent* ev) {
+  if ((ev->type() == QEvent::ActivationChange && !isActiveWindow()) ||
+      (ev->type() == QEvent::WindowStateChange && isMinimized()))
+    focus_lost();
+  QWidget::changeEvent(ev);
+}
+
+void GameWindow::focus_lost() {
+  if (closing_ || !runtime_.shown()) return;
   // No key can stay held while the window is away.
   if (held_release_) {
     flush_release();
-  } else if (runtime_.shown()) {
+  } else {
     runtime_.key_up(0, 0);
-    after_event();
   }
+  // A player who looks away finds the game paused: the window presses P for
+  // them, so the Pause button shows and play waits for a click.
+  if (runtime_.scene().get(Named::Timer1).interval > 0) runtime_.key_down(game::kKeyP, 0);
+  after_event();
 }
 
 std::optional<Named> GameWindow::button_at(QPointF pos) const {

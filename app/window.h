@@ -30,6 +30,7 @@ class GameWindow : public QWidget {
   void mousePressEvent(QMouseEvent*) override;
   void mouseReleaseEvent(QMouseEvent*) override;
   void closeEvent(QCloseEvent*) override;
+  void changeEvent(QEvent*) override;
 
  private:
   struct HeldRelease {
@@ -45,6 +46,7 @@ class GameWindow : public QWidget {
   void arm_timer();
   void on_timer();
   void flush_release();
+  void focus_lost();
   Viewport viewport() const;
   std::optional<scene::Named> button_at(QPointF pos) const;
 

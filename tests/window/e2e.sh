@@ -4,7 +4,7 @@
 set -uo pipefail
 bin=$1
 probe=${SHOT_PROBE:?}
-xclose=${XCLOSE:?}
+xctl=${XCTL:?}
 work=$(mktemp -d)
 passed=0
 failed=0
@@ -103,6 +103,15 @@ if wait_for 5 is_not_colour 3460 2980 "225 225 225"; then ok "a click on Pause h
 xdotool key F1
 if wait_for 5 is_colour $((120 + 9 * 415 + 40)) $((1560 + 7 * 226 + 40)) "0 128 255"; then ok "F1 shows pattern 2's colours"; else not_ok "F1 shows pattern 2's colours"; fi
 
+# --- Looking away during play presses P for the player ---------------------
+xdotool key F1
+wait_for 5 is_not_colour 3460 2980 "225 225 225"
+"$xctl" unfocus
+if wait_for 5 is_colour 3460 2980 "225 225 225"; then ok "losing the focus during play shows Pause"; else not_ok "losing the focus during play shows Pause"; fi
+click_at 4567 3900
+if wait_for 5 is_not_colour 3460 2980 "225 225 225"; then ok "a click on Pause goes on"; else not_ok "a click on Pause goes on after losing the focus"; fi
+xdotool windowfocus "$win" 2>/dev/null
+
 # --- The scene scales with the window ---------------------------------------
 shot
 before=$("$probe" "$work/shot.png" --board)
@@ -117,7 +126,7 @@ else
 fi
 
 # --- Closing the window ends the process within a second -------------------
-"$xclose" "$win"
+"$xctl" close "$win"
 gone() { ! kill -0 "$game_pid" 2>/dev/null; }
 if wait_for 1 gone; then
   wait "$game_pid"
