@@ -135,7 +135,91 @@ void paint_label(QPainter& p, const Element& e, const Viewport& vp) {
   p.restore();
 }
 
+// Everything that decides how an element looks at this size.
+std::string look_key(const Element& e, const QRect& r, bool pressed) {
+  std::string k;
+  k.reserve(96);
+  auto add = [&k](long v) {
+    k += std::to_string(v);
+    k += ',';
+  };
+  add(static_cast<long>(e.kind));
+  add(static_cast<long>(e.shape));
+  add(r.width());
+  add(r.height());
+  add((e.back_color.r << 16) | (e.back_color.g << 8) | e.back_color.b);
+  add((e.fore_color.r << 16) | (e.fore_color.g << 8) | e.fore_color.b);
+  add((e.border_color.r << 16) | (e.border_color.g << 8) | e.border_color.b);
+  add(e.has_border ? e.border_width : 0);
+  add(e.transparent);
+  add(e.autosize);
+  add(static_cast<long>(e.align));
+  add(pressed);
+  add(std::lround(e.font.size_pt * 100));
+  add(e.font.bold);
+  k += e.font.family;
+  k += '|';
+  k += e.caption;
+  return k;
+}
+
+void paint_uncached(QPainter& p, const Element& e, const Viewport& vp, bool pressed) {
+  if (e.kind == Kind::Shape) {
+    paint_shape(p, e, vp);
+  } else if (e.kind == Kind::Label) {
+    paint_label(p, e, vp);
+  } else {
+    paint_button(p, e, vp, pressed);
+  }
+}
+
+// Plain rectangles and empty labels are a fill or two: cheaper than a blit.
+bool worth_caching(const Element& e) {
+  if (e.kind == Kind::Shape) return e.shape != ShapeType::Rectangle;
+  if (e.kind == Kind::Label) return !e.caption.empty();
+  return e.kind == Kind::Button;
+}
+
+void paint_element(QPainter& p, const Element& e, const Viewport& vp, RenderCache* cache,
+                   bool pressed) {
+  if (!cache || !worth_caching(e)) {
+    paint_uncached(p, e, vp, pressed);
+    return;
+  }
+  const QRect r = vp.rect(e);
+  // Auto-sized labels may reach past their box: give them room.
+  const int extra_w = e.autosize ? r.width() * 2 + r.height() * 4 : 0;
+  const int extra_h = e.autosize ? r.height() : 0;
+  const std::string key = look_key(e, r, pressed);
+  const QImage* img = cache->find(key);
+  if (!img) {
+    QImage fresh(r.width() + extra_w + 2, r.height() + extra_h + 2,
+                 QImage::Format_ARGB32_Premultiplied);
+    fresh.fill(Qt::transparent);
+    QPainter ip(&fresh);
+    Viewport local = vp;
+    local.ox = vp.ox - r.left();
+    local.oy = vp.oy - r.top();
+    local.target = QSize(fresh.width(), fresh.height());
+    // The same rounding as on screen: shift by whole pixels only.
+    paint_uncached(ip, e, local, pressed);
+    ip.end();
+    img = &cache->put(key, std::move(fresh));
+  }
+  p.drawImage(r.topLeft(), *img);
+}
+
 }  // namespace
+
+const QImage* RenderCache::find(const std::string& key) const {
+  auto it = images_.find(key);
+  return it == images_.end() ? nullptr : &it->second;
+}
+
+const QImage& RenderCache::put(std::string key, QImage img) {
+  if (images_.size() >= kMaxImages) images_.clear();
+  return images_[std::move(key)] = std::move(img);
+}
 
 void paint_button(QPainter& p, const Element& e, const Viewport& vp, bool pressed) {
   QRect r = vp.rect(e);
@@ -182,11 +266,7 @@ void paint_scene(QPainter& p, const scene::Scene& s, const Viewport& vp, const Q
   p.setClipRect(client.intersected(clip));
   for (const Element* e : s.paint_order()) {
     if (!vp.rect(*e).adjusted(-2, -2, 2, 2).intersects(clip) && !e->autosize) continue;
-    if (e->kind == Kind::Shape) {
-      paint_shape(p, *e, vp);
-    } else {
-      paint_label(p, *e, vp);
-    }
+    paint_element(p, *e, vp, opts.cache, false);
   }
   if (opts.buttons) {
     // Buttons stand above every shape and label, front row last.
@@ -195,7 +275,8 @@ void paint_scene(QPainter& p, const scene::Scene& s, const Viewport& vp, const Q
                                              &s.get(scene::Named::nextlevel)};
     std::sort(buttons.begin(), buttons.end(), [](auto* a, auto* b) { return a->z < b->z; });
     for (const Element* e : buttons)
-      if (e->visible && vp.rect(*e).intersects(clip)) paint_button(p, *e, vp, e == opts.pressed);
+      if (e->visible && vp.rect(*e).intersects(clip))
+        paint_element(p, *e, vp, opts.cache, e == opts.pressed);
   }
   p.restore();
 }

@@ -7,7 +7,10 @@
 #include <QRect>
 #include <QRectF>
 #include <QSize>
+#include <QImage>
 #include <QString>
+#include <string>
+#include <unordered_map>
 
 #include "scene/scene.h"
 
@@ -40,9 +43,23 @@ void install_font_substitutes();
 QFont scene_font(const scene::Font& f, const Viewport& vp);
 QColor to_qcolor(scene::Rgb c);
 
+// Finished pictures of elements, so a repaint blits instead of drawing
+// paths and text again. Keyed by everything that shows; cleared when full.
+class RenderCache {
+ public:
+  const QImage* find(const std::string& key) const;
+  const QImage& put(std::string key, QImage img);
+  std::size_t size() const { return images_.size(); }
+
+ private:
+  static constexpr std::size_t kMaxImages = 4096;
+  std::unordered_map<std::string, QImage> images_;
+};
+
 struct PaintOptions {
-  bool buttons = true;            // draw visible buttons on top
+  bool buttons = true;                      // draw visible buttons on top
   const scene::Element* pressed = nullptr;  // a button held down by the mouse
+  RenderCache* cache = nullptr;             // none: draw everything afresh
 };
 
 // Paint every visible element inside `clip` (target pixels).

@@ -79,6 +79,7 @@ void GameWindow::paintEvent(QPaintEvent* ev) {
       QPoint(static_cast<int>(std::ceil((ev->rect().right() + 1) * dpr)) - 1,
              static_cast<int>(std::ceil((ev->rect().bottom() + 1) * dpr)) - 1));
   PaintOptions opts;
+  opts.cache = &cache_;
   if (pressed_) opts.pressed = &runtime_.scene().get(*pressed_);
   paint_scene(p, runtime_.scene(), viewport(), clip, opts);
   ++frames_;

@@ -63,6 +63,7 @@ class GameWindow : public QWidget {
   std::uint64_t generation_seen_ = 0;
   std::uint32_t caption_writes_seen_ = ~0u;
   std::optional<scene::Named> pressed_;
+  RenderCache cache_;
 };
 
 }  // namespace zandovik::app

@@ -21,6 +21,7 @@ void Runtime::show() {
 }
 
 void Runtime::create_window() {
+  ball_idle_ = false;
   // The old window and every element of it go; a new one comes from the
   // design. GameState stays.
   game_.reset();
@@ -96,6 +97,7 @@ void Runtime::key_down(int code, int shift) {
     return;
   }
   if (hooks_.clock) now_ = std::max(now_, hooks_.clock());
+  ball_idle_ = false;
   dispatch([&] { Form_KeyDown(*game_, code, shift); });
 }
 
@@ -106,6 +108,7 @@ void Runtime::key_up(int code, int shift) {
     return;
   }
   if (hooks_.clock) now_ = std::max(now_, hooks_.clock());
+  ball_idle_ = false;
   dispatch([&] { Form_KeyUp(*game_, code, shift); });
 }
 
@@ -120,6 +123,7 @@ bool Runtime::click(ButtonId b) {
                                        : Named::gameover;
   if (!scene_->get(n).visible) return false;
   if (hooks_.clock) now_ = std::max(now_, hooks_.clock());
+  ball_idle_ = false;
   dispatch([&] {
     if (b == ButtonId::pause) pause_Click(*game_);
     if (b == ButtonId::nextlevel) nextlevel_Click(*game_);
@@ -130,17 +134,40 @@ bool Runtime::click(ButtonId b) {
 
 void Runtime::tick(TimerId t) {
   if (!scene_ || busy_) return;
-  dispatch([&] {
-    if (t == TimerId::Timer1) Timer1_Timer(*game_);
-    if (t == TimerId::Timer2) Timer2_Timer(*game_);
-    if (t == TimerId::Timer3) Timer3_Timer(*game_);
-  });
+  if (t == TimerId::Timer3) {
+    dispatch([&] { Timer3_Timer(*game_); });
+    return;
+  }
+  if (t == TimerId::Timer1) {
+    dispatch([&] { Timer1_Timer(*game_); });
+    return;
+  }
+  const auto& ball = scene_->get(Named::ball);
+  const float left = ball.left, top = ball.top;
+  const auto lastcell = state_.lastcell;
+  const auto draws = rng_.draws();
+  const auto stalls = stalls_;
+  const auto generation = generation_;
+  dispatch([&] { Timer2_Timer(*game_); });
+  const auto& now_ball = scene_->get(Named::ball);
+  ball_idle_ = generation == generation_ && now_ball.left == left && now_ball.top == top &&
+               state_.lastcell == lastcell && rng_.draws() == draws && stalls == stalls_ &&
+               state_.stepx == 0 && state_.stepy == 0 && state_.paddledir == 0;
+}
+
+bool Runtime::skippable(int k) const {
+  if (!hooks_.clock) return false;  // virtual time runs every tick
+  if (k == static_cast<int>(TimerId::Timer1)) return state_.paddledir == 0;
+  if (k == static_cast<int>(TimerId::Timer2)) return ball_idle_;
+  return false;
 }
 
 std::optional<double> Runtime::next_due() const {
   std::optional<double> best;
-  for (const auto& t : timers_)
-    if (t.active && (!best || t.due < *best)) best = t.due;
+  for (int k = 0; k < 3; ++k) {
+    const Schedule& t = timers_[k];
+    if (t.active && !skippable(k) && (!best || t.due < *best)) best = t.due;
+  }
   return best;
 }
 
@@ -158,6 +185,7 @@ void Runtime::fire(int k, bool realtime, double limit) {
   now_ = at;
   t.due = late ? at + t.interval : due + t.interval;
   if (hooks_.on_tick) hooks_.on_tick(static_cast<TimerId>(k), now_);
+  if (skippable(k)) return;  // would change nothing
   tick(static_cast<TimerId>(k));
 }
 

@@ -47,7 +47,8 @@ class Runtime : private Services {
   // Real time: tick what is due at time t; a timer left far behind ticks
   // once, never in a burst.
   void advance_to(double t);
-  // The earliest time a timer falls due, if any is running.
+  // The earliest time a timer falls due, if any is running. In real time a
+  // tick that could change nothing is left out, so a resting game sleeps.
   std::optional<double> next_due() const;
 
   double now() const { return now_; }
@@ -83,6 +84,7 @@ class Runtime : private Services {
   void run_due(double limit, bool realtime);
   void fire(int k, bool realtime, double limit);
   void drain_pending();
+  bool skippable(int k) const;
   scene::Element& timer_element(int k);
 
   GameState& state_;
@@ -95,6 +97,9 @@ class Runtime : private Services {
   std::uint64_t stalls_ = 0;
   std::uint64_t generation_ = 0;
   bool busy_ = false;
+  // The last ball tick changed nothing and nothing but the logo ran since:
+  // further ball ticks would change nothing either.
+  bool ball_idle_ = false;
   std::deque<std::function<void()>> pending_;  // input that came in while busy
 };
 

@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# Share of one core a program uses under Xvfb, over a window of seconds.
+#   bench/cpu.sh [-s SECONDS] [-g WxH] [-w WxH] [-p] [-k KEYS] -- COMMAND [ARGS...]
+# -g sets the screen size, -w resizes the program's window; -k sends xdotool
+# key names to the window first; -p keeps a ball in play: every 2.5 s it
+# presses F1 (a fresh board, which also leaves pause or game over) and
+# holds Right for 0.15 s to launch. Prints "cpu_percent=N.N peak_rss_kib=N".
+set -euo pipefail
+seconds=20
+geometry=1280x1024
+keys=
+play=
+size=
+while [ $# -gt 0 ]; do
+  case "$1" in
+    -s) seconds=$2; shift 2 ;;
+    -g) geometry=$2; shift 2 ;;
+    -k) keys=$2; shift 2 ;;
+    -p) play=1; shift ;;
+    -w) size=$2; shift 2 ;;
+    --) shift; break ;;
+    *) break ;;
+  esac
+done
+[ $# -gt 0 ] || { echo "usage: bench/cpu.sh [-s S] [-g WxH] [-k KEYS] -- COMMAND" >&2; exit 2; }
+
+work=$(mktemp -d)
+cleanup() { kill "${player:-}" "${pid:-}" "${xvfb:-}" 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$work"; }
+trap cleanup EXIT
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 "${geometry}x24" -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+export DISPLAY=":$(cat "$work/display")" XDG_RUNTIME_DIR=$work
+"$@" >/dev/null 2>&1 &
+pid=$!
+win=$(timeout 10 xdotool search --sync --onlyvisible --pid "$pid" 2>/dev/null | head -n 1 || true)
+sleep 1
+if [ -n "$keys" ] && [ -n "$win" ]; then
+  xdotool windowfocus "$win" 2>/dev/null || true
+  for k in $keys; do xdotool key "$k"; done
+fi
+if [ -n "$size" ] && [ -n "$win" ]; then
+  xdotool windowsize "$win" "${size%x*}" "${size#*x}"
+  sleep 1
+fi
+if [ -n "$play" ] && [ -n "$win" ]; then
+  (
+    xdotool windowfocus "$win" 2>/dev/null || true
+    while :; do
+      xdotool key F1 keydown Right sleep 0.15 keyup Right 2>/dev/null || exit 0
+      sleep 2.35
+    done
+  ) &
+  player=$!
+  sleep 0.5
+fi
+ticks() { awk '{print $14 + $15}' "/proc/$pid/stat"; }
+hz=$(getconf CLK_TCK)
+t0=$(ticks)
+start=$(date +%s.%N)
+sleep "$seconds"
+t1=$(ticks)
+end=$(date +%s.%N)
+rss=$(awk '/VmHWM/ {print $2}' "/proc/$pid/status")
+awk -v a="$t0" -v b="$t1" -v hz="$hz" -v s="$start" -v e="$end" -v rss="$rss" \
+  'BEGIN { printf "cpu_percent=%.2f peak_rss_kib=%d\n", 100 * (b - a) / hz / (e - s), rss }'
