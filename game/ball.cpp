@@ -25,7 +25,7 @@ void ceiling_draw(Game& g) {
   s.luckdraw = static_cast<std::int16_t>(scene::Int(5.0 * g.rng.rnd()));
   g.ui.set_window_caption(scene::Str(s.luckdraw));
   if (s.luckdraw == 0) {
-    s.bricksleft = s.bricksleft - 1;
+    s.bricksleft = scene::sat_add(s.bricksleft, -1);
     g.ui.set_caption(g.ui.get(Named::numbricks), scene::bricks_text(s.bricksleft));
     if (s.bricksleft == 0) nextlvl(g);
   }

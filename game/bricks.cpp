@@ -35,13 +35,13 @@ void colorbricks(Game& g, std::int64_t i, std::int64_t x, std::int64_t y) {
   const std::int16_t v = s.cells[x][y];
   if (v == 0 && s.builtcount > 0) {
     g.ui.set_visible(brick, false);
-    s.bricksleft = s.bricksleft - 1;
+    s.bricksleft = scene::sat_add(s.bricksleft, -1);
     if (s.bricksleft == 0) nextlvl(g);
     g.ui.set_caption(g.ui.get(Named::numbricks), scene::bricks_text(s.bricksleft));
   }
   if (v > 0) {
     g.ui.set_visible(brick, true);
-    if (v != kUnbreakable && s.builtcount == 0) s.bricksleft = s.bricksleft + 1;
+    if (v != kUnbreakable && s.builtcount == 0) s.bricksleft = scene::sat_add(s.bricksleft, 1);
   }
   if (v >= 1 && v <= kUnbreakable) g.ui.set_back_color(brick, kBrickColours[v]);
   g.ui.set_caption(brick, v == kUnbreakable ? "!" : std::to_string(v));

@@ -44,9 +44,11 @@ void whereball(Game& g) {
       {cx, bottom, 0, +1},  // brick below: sent up
   }};
   for (const Probe& p : probes) {
-    const auto column = static_cast<std::int64_t>(Int(p.px / s.brickwidth)) + 1;
-    const auto row = static_cast<std::int64_t>(Int(p.py / s.brickheight)) + 1;
-    const std::int64_t index = column + 20 * (row - 1);
+    const double column_real = Int(p.px / s.brickwidth) + 1;
+    const double row_real = Int(p.py / s.brickheight) + 1;
+    const std::int64_t column = scene::to_int64(column_real);
+    const std::int64_t row = scene::to_int64(row_real);
+    const std::int64_t index = scene::to_int64(column_real + 20 * (row_real - 1));
     const bool hit = cell_at(s, column, row) > 0 && index != s.lastcell;
     if (hit) score(g, index, column, row, p.decx, p.decy);
     s.lastcell = index;
@@ -66,7 +68,7 @@ void score(Game& g, std::int64_t i, std::int64_t x, std::int64_t y, int decx, in
   if (x < 0 || x >= kCellColumns || y < 0 || y >= kCellRows) return;
   std::int16_t& cell = s.cells[x][y];
   if (cell == kUnbreakable) {
-    s.points = s.points - 10;  // an unbreakable brick earns nothing
+    s.points = scene::sat_add(s.points, -10);  // an unbreakable brick earns nothing
   } else {
     cell = static_cast<std::int16_t>(cell - 1);
   }

@@ -15,8 +15,8 @@ constexpr std::int16_t kMaxLives = 6;
 
 void nextlvl(Game& g) {
   GameState& s = g.s;
-  s.pattern = s.pattern + 1;
-  s.levelnum = s.levelnum + 1;
+  s.pattern = scene::sat_add(s.pattern, 1);
+  s.levelnum = scene::sat_add(s.levelnum, 1);
   if (s.pattern > s.numpatterns) s.pattern = 1;
   auto& button = g.ui.get(Named::nextlevel);
   g.ui.set_visible(button, true);
@@ -46,7 +46,7 @@ void pause_Click(Game& g) {
 
 void select_pattern(Game& g, int delta) {
   GameState& s = g.s;
-  s.pattern = s.pattern + delta;
+  s.pattern = scene::sat_add(s.pattern, delta);
   if (delta > 0 && s.pattern > s.numpatterns) s.pattern = 1;
   if (delta < 0 && s.pattern < 1) s.pattern = s.numpatterns;
   s.points = 0;
@@ -58,7 +58,11 @@ void select_pattern(Game& g, int delta) {
 }
 
 void gameover_Click(Game& g) {
-  // A new game: GameState is kept, so the best score survives.
+  // A new game always starts with three lives: play resumed after game over
+  // may have earned a life back, which must not carry into the new game
+  // behind three markers.
+  g.s.lives = 0;
+  // GameState is kept, so the best score survives.
   g.host.unload_and_show();
 }
 

@@ -132,6 +132,12 @@ bool Runtime::click(ButtonId b) {
   return true;
 }
 
+void Runtime::new_game() {
+  if (!scene_ || busy_) return;
+  ball_idle_ = false;
+  dispatch([&] { gameover_Click(*game_); });
+}
+
 void Runtime::tick(TimerId t) {
   if (!scene_ || busy_) return;
   if (t == TimerId::Timer3) {

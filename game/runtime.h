@@ -39,6 +39,8 @@ class Runtime : private Services {
   void key_up(int code, int shift);
   // False, and nothing runs, while the button is hidden.
   bool click(ButtonId b);
+  // A new game as the Game Over button starts it, whether or not it shows.
+  void new_game();
   // Run a timer's handler once, now, whatever its interval.
   void tick(TimerId t);
 

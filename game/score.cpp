@@ -26,8 +26,8 @@ scene::Element* life_marker(Game& g, std::int16_t lives) {
 
 void updatescore(Game& g) {
   GameState& s = g.s;
-  s.points = s.points + kPointsPerHit;
-  s.bonuspoints = s.bonuspoints + kPointsPerHit;
+  s.points = scene::sat_add(s.points, kPointsPerHit);
+  s.bonuspoints = scene::sat_add(s.bonuspoints, kPointsPerHit);
   if (s.bonuspoints > kBonusForLife) {
     s.bonuspoints = s.bonuspoints - kBonusForLife;
     s.lives = std::min<std::int16_t>(static_cast<std::int16_t>(s.lives + 1), kMaxLives);

@@ -37,6 +37,26 @@ std::int16_t to_i16(double x) {
   return static_cast<std::int16_t>(std::nearbyint(x));
 }
 
+std::int64_t sat_add(std::int64_t a, std::int64_t b) {
+  std::int64_t r;
+  if (!__builtin_add_overflow(a, b, &r)) return r;
+  return b > 0 ? std::numeric_limits<std::int64_t>::max() : std::numeric_limits<std::int64_t>::min();
+}
+
+std::int64_t to_int64(double x) {
+  if (std::isnan(x)) return 0;
+  if (x >= 9.2e18) return std::numeric_limits<std::int64_t>::max();
+  if (x <= -9.2e18) return std::numeric_limits<std::int64_t>::min();
+  return static_cast<std::int64_t>(x);
+}
+
+float to_single(double x) {
+  constexpr double kMax = std::numeric_limits<float>::max();
+  if (x > kMax) return std::numeric_limits<float>::max();
+  if (x < -kMax) return -std::numeric_limits<float>::max();
+  return static_cast<float>(x);
+}
+
 std::string Str(std::int64_t n) {
   return n < 0 ? std::to_string(n) : " " + std::to_string(n);
 }
@@ -46,7 +66,7 @@ std::string Right(const std::string& s, std::size_t k) {
 }
 
 std::string counter_text(std::int64_t n, std::int64_t power, std::size_t k) {
-  return Right(Str(n + power), k);
+  return Right(Str(sat_add(n, power)), k);
 }
 
 }  // namespace zandovik::scene

@@ -49,6 +49,16 @@ double Int(double x);
 // the 16-bit range instead of wrapping.
 std::int16_t to_i16(double x);
 
+// Whole-number arithmetic that stops at the 64-bit range instead of
+// overflowing; only values written through the driver ever get near it.
+std::int64_t sat_add(std::int64_t a, std::int64_t b);
+
+// A real as a whole number (truncated), saturating; NaN gives 0.
+std::int64_t to_int64(double x);
+
+// A real stored in single precision, saturating at the float range.
+float to_single(double x);
+
 // Str of a whole number: a blank before a non-negative value, "-" before a
 // negative one.
 std::string Str(std::int64_t n);

@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "scene/design.h"
+#include "scene/numeric.h"
 
 namespace zandovik::scene {
 
@@ -151,35 +152,35 @@ void Scene::mark(const Element& e) {
 }
 
 void Scene::set_left(Element& e, double v) {
-  float f = static_cast<float>(v);
+  float f = to_single(v);
   if (f == e.left) return;
   mark(e);
   e.left = f;
   mark(e);
 }
 void Scene::set_top(Element& e, double v) {
-  float f = static_cast<float>(v);
+  float f = to_single(v);
   if (f == e.top) return;
   mark(e);
   e.top = f;
   mark(e);
 }
 void Scene::set_width(Element& e, double v) {
-  float f = static_cast<float>(v);
+  float f = to_single(v);
   if (f == e.width) return;
   mark(e);
   e.width = f;
   mark(e);
 }
 void Scene::set_height(Element& e, double v) {
-  float f = static_cast<float>(v);
+  float f = to_single(v);
   if (f == e.height) return;
   mark(e);
   e.height = f;
   mark(e);
 }
 void Scene::move(Element& e, double x, double y) {
-  float fx = static_cast<float>(x), fy = static_cast<float>(y);
+  float fx = to_single(x), fy = to_single(y);
   if (fx == e.left && fy == e.top) return;
   mark(e);
   e.left = fx;

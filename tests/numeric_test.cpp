@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 namespace zandovik::scene {
 namespace {
 
@@ -81,6 +84,27 @@ TEST(Rng, DrawsStayInTheHalfOpenUnitIntervalWithTwentyFourBits) {
     float scaled = v * 16777216.0f;
     ASSERT_EQ(scaled, static_cast<float>(static_cast<int>(scaled)));
   }
+}
+
+}  // namespace
+}  // namespace zandovik::scene
+
+namespace zandovik::scene {
+namespace {
+
+TEST(Saturation, WholeNumbersStopAtTheirRangeInsteadOfOverflowing) {
+  constexpr auto kMax = std::numeric_limits<std::int64_t>::max();
+  constexpr auto kMin = std::numeric_limits<std::int64_t>::min();
+  EXPECT_EQ(sat_add(kMax, 10), kMax);
+  EXPECT_EQ(sat_add(kMin, -1), kMin);
+  EXPECT_EQ(sat_add(5, -10), -5);
+  EXPECT_EQ(score_text(kMax), "775807");
+  EXPECT_EQ(to_int64(1e300), kMax);
+  EXPECT_EQ(to_int64(-1e300), kMin);
+  EXPECT_EQ(to_int64(std::nan("")), 0);
+  EXPECT_EQ(to_int64(-2.7), -2);
+  EXPECT_EQ(to_single(1e300), std::numeric_limits<float>::max());
+  EXPECT_EQ(to_single(0.1), 0.1f);
 }
 
 }  // namespace

@@ -157,6 +157,31 @@ TEST(Script, BadLinesNameTheirLineAndStopWithStatusTwo) {
   }
 }
 
+TEST(Script, ExtremeValuesWrittenThroughTheDriverNeverOverflow) {
+  auto r = run(R"(
+    show
+    set points 9223372036854775807
+    set pattern 9223372036854775807
+    set cells(10,12) 1
+    set ball.Left 4000
+    set ball.Top 4060
+    tick Timer2
+    get points
+    get showscore.Caption
+    keydown 112
+    get pattern
+    set brickwidth 0
+    set ball.Left 1e9
+    tick Timer2
+    get lastcell
+  )");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.values[0], 9223372036854775807LL);
+  EXPECT_EQ(r.values[1], "775807");
+  EXPECT_EQ(r.values[2], 1);
+  EXPECT_EQ(r.values[3], 9223372036854775807LL);  // far outside the table: an empty cell
+}
+
 TEST(Script, ACommentMarkInsideAQuotedTextIsPartOfTheText) {
   auto r = run("show\nset brick(1).Caption \"#1\"  # a comment\nget brick(1).Caption\n");
   ASSERT_EQ(r.status, 0) << r.err;

@@ -79,7 +79,7 @@ game_pid=$!
 win=$(timeout 10 xdotool search --sync --onlyvisible --name '^Form1$' | head -n 1)
 if [ -n "$win" ]; then ok "the window Form1 maps"; else not_ok "the window Form1 maps"; fi
 xdotool mousemove 640 500
-xdotool windowfocus "$win" 2>/dev/null
+wait_for 5 "$xctl" focus "$win"
 
 if wait_for 10 board_painted; then ok "a frame with the green board is painted"; else not_ok "a frame with the green board is painted"; fi
 if is_colour 1000 6000 "128 255 128"; then ok "board fill is (128,255,128)"; else not_ok "board fill"; fi
@@ -106,11 +106,13 @@ if wait_for 5 is_colour $((120 + 9 * 415 + 40)) $((1560 + 7 * 226 + 40)) "0 128 
 # --- Looking away during play presses P for the player ---------------------
 xdotool key F1
 wait_for 5 is_not_colour 3460 2980 "225 225 225"
+wait_for 5 "$xctl" focus "$win"
+wait_for 5 is_colour 4267 6706 "0 0 255"  # F1 has put the ball back: play runs
 "$xctl" unfocus
 if wait_for 5 is_colour 3460 2980 "225 225 225"; then ok "losing the focus during play shows Pause"; else not_ok "losing the focus during play shows Pause"; fi
 click_at 4567 3900
 if wait_for 5 is_not_colour 3460 2980 "225 225 225"; then ok "a click on Pause goes on"; else not_ok "a click on Pause goes on after losing the focus"; fi
-xdotool windowfocus "$win" 2>/dev/null
+wait_for 5 "$xctl" focus "$win"
 
 # --- The scene scales with the window ---------------------------------------
 shot

@@ -1,5 +1,6 @@
 // xctl close WINDOW: ask a window to close as a window manager would.
 // xctl unfocus: move the keyboard focus away, as switching windows does.
+// xctl focus WINDOW: give a window the keyboard focus; status 0 once it has it.
 #include <xcb/xcb.h>
 
 #include <cstdio>
@@ -19,8 +20,9 @@ xcb_atom_t atom(xcb_connection_t* c, const char* name) {
 int main(int argc, char** argv) {
   const bool close = argc == 3 && std::strcmp(argv[1], "close") == 0;
   const bool unfocus = argc == 2 && std::strcmp(argv[1], "unfocus") == 0;
-  if (!close && !unfocus) {
-    std::fprintf(stderr, "usage: xctl close WINDOW | xctl unfocus\n");
+  const bool focus = argc == 3 && std::strcmp(argv[1], "focus") == 0;
+  if (!close && !unfocus && !focus) {
+    std::fprintf(stderr, "usage: xctl close WINDOW | xctl focus WINDOW | xctl unfocus\n");
     return 2;
   }
   xcb_connection_t* c = xcb_connect(nullptr, nullptr);
@@ -30,6 +32,14 @@ int main(int argc, char** argv) {
   }
   if (unfocus) {
     xcb_set_input_focus(c, XCB_INPUT_FOCUS_NONE, XCB_NONE, XCB_CURRENT_TIME);
+  } else if (focus) {
+    const auto window = static_cast<xcb_window_t>(std::strtoul(argv[2], nullptr, 0));
+    xcb_set_input_focus(c, XCB_INPUT_FOCUS_PARENT, window, XCB_CURRENT_TIME);
+    auto* reply = xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr);
+    const bool has = reply && reply->focus == window;
+    std::free(reply);
+    xcb_disconnect(c);
+    return has ? 0 : 1;
   } else {
     const auto window = static_cast<xcb_window_t>(std::strtoul(argv[2], nullptr, 0));
     xcb_client_message_event_t ev{};
