@@ -1,8 +1,12 @@
 // zandovik: the brick-breaking game in its window.
 #include <QApplication>
+#include <QSocketNotifier>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <sys/socket.h>
+#include <unistd.h>
 #include <xcb/xcb.h>
 
 #include "app/render.h"
@@ -30,6 +34,31 @@ bool display_reachable() {
   return ok;
 }
 
+// SIGTERM and SIGINT end the game as closing its window does: the handler
+// only writes a byte, the event loop does the rest.
+int g_signal_pipe[2] = {-1, -1};
+
+void on_signal(int) {
+  const char byte = 1;
+  [[maybe_unused]] auto n = ::write(g_signal_pipe[0], &byte, 1);
+}
+
+void quit_on_signals(QApplication& app) {
+  if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signal_pipe) != 0) return;
+  auto* notifier = new QSocketNotifier(g_signal_pipe[1], QSocketNotifier::Read, &app);
+  QObject::connect(notifier, &QSocketNotifier::activated, &app, [] {
+    char byte;
+    [[maybe_unused]] auto n = ::read(g_signal_pipe[1], &byte, 1);
+    QCoreApplication::quit();
+  });
+  struct sigaction sa {};
+  sa.sa_handler = on_signal;
+  sigemptyset(&sa.sa_mask);
+  sa.sa_flags = SA_RESTART;
+  sigaction(SIGTERM, &sa, nullptr);
+  sigaction(SIGINT, &sa, nullptr);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -43,7 +72,9 @@ int main(int argc, char** argv) {
   QApplication::setDesktopFileName("zandovik");
   QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
       Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
-  zandovik::app::install_font_substitutes();
+  quit_on_signals(app);
+  for (const auto& warning : zandovik::app::install_font_substitutes())
+    std::fprintf(stderr, "zandovik: %s\n", warning.c_str());
   zandovik::app::GameWindow window;
   window.show();
   return QApplication::exec();

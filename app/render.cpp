@@ -1,6 +1,7 @@
 #include "app/render.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QPainterPath>
 #include <QTextOption>
 #include <algorithm>
@@ -41,14 +42,29 @@ int Viewport::px(double twips) const {
   return std::max(1, static_cast<int>(std::lround(twips * scale)));
 }
 
-void install_font_substitutes() {
+std::vector<std::string> install_font_substitutes() {
   // Metric-compatible faces first, then faces of the same character.
-  QFont::insertSubstitutions("Arial", {"Liberation Sans", "Arimo", "DejaVu Sans"});
-  QFont::insertSubstitutions("Times New Roman", {"Liberation Serif", "Tinos", "DejaVu Serif"});
-  QFont::insertSubstitutions("Impact", {"Liberation Sans Narrow", "DejaVu Sans Condensed",
-                                        "DejaVu Sans"});
-  QFont::insertSubstitutions("Lucida Handwriting", {"Dancing Script", "DejaVu Serif"});
-  QFont::insertSubstitutions("MS Song", {"AR PL UMing CN", "AR PL UMing TW", "DejaVu Serif"});
+  const std::vector<std::pair<QString, QStringList>> faces = {
+      {"Arial", {"Liberation Sans", "Arimo", "DejaVu Sans"}},
+      {"Times New Roman", {"Liberation Serif", "Tinos", "DejaVu Serif"}},
+      {"Impact", {"Liberation Sans Narrow", "DejaVu Sans Condensed", "DejaVu Sans"}},
+      {"Lucida Handwriting", {"Dancing Script", "DejaVu Serif"}},
+      {"MS Song", {"AR PL UMing CN", "AR PL UMing TW", "DejaVu Serif"}},
+  };
+  std::vector<std::string> warnings;
+  const QStringList installed = QFontDatabase::families();
+  for (const auto& [family, substitutes] : faces) {
+    QFont::insertSubstitutions(family, substitutes);
+    bool any = installed.contains(family, Qt::CaseInsensitive);
+    for (const QString& s : substitutes) any = any || installed.contains(s, Qt::CaseInsensitive);
+    if (!any) {
+      const QString used = QFontInfo(QFont(family)).family();
+      warnings.push_back("font \"" + family.toStdString() + "\" and its free stand-ins (" +
+                         substitutes.join(", ").toStdString() + ") are not installed; using \"" +
+                         used.toStdString() + "\"");
+    }
+  }
+  return warnings;
 }
 
 QFont scene_font(const scene::Font& f, const Viewport& vp) {

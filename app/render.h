@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QString>
 #include <string>
+#include <vector>
 #include <unordered_map>
 
 #include "scene/scene.h"
@@ -38,8 +39,10 @@ struct Viewport {
   int px(double twips) const;  // a length, at least 1 pixel
 };
 
-// Free faces used for the design's font names; see docs/fonts.md.
-void install_font_substitutes();
+// Free faces used for the design's font names; see docs/fonts.md. Returns
+// one warning for each design font of which no face is installed, naming the
+// face drawn instead.
+std::vector<std::string> install_font_substitutes();
 QFont scene_font(const scene::Font& f, const Viewport& vp);
 QColor to_qcolor(scene::Rgb c);
 

@@ -127,6 +127,25 @@ else
   not_ok "the scene scales when the window is resized"
 fi
 
+# --- Resizing to tiny and to huge sizes --------------------------------------
+xdotool windowsize "$win" 40 30
+sleep 0.2
+xdotool windowsize "$win" 3800 2900
+if wait_for 5 board_painted && kill -0 "$game_pid" 2>/dev/null; then ok "tiny and huge sizes: the game lives and paints"; else not_ok "tiny and huge sizes"; fi
+xdotool windowsize "$win" 900 780
+wait_for 5 board_painted
+
+# --- A storm of ten thousand key events -------------------------------------
+storm=()
+for i in $(seq 500); do storm+=(Left Right p F1 F2 space a Shift_L F11 Down); done
+for round in 1 2; do xdotool key --delay 0 "${storm[@]}" 2>/dev/null; done
+xdotool key F1
+if wait_for 10 is_colour $((120 + 9 * 415 + 40)) $((1560 + 7 * 226 + 40)) "0 128 255" || wait_for 5 is_colour 3900 2060 "255 0 0"; then
+  ok "after ten thousand key events the game still answers"
+else
+  not_ok "after ten thousand key events the game still answers"
+fi
+
 # --- Closing the window ends the process within a second -------------------
 "$xctl" close "$win"
 gone() { ! kill -0 "$game_pid" 2>/dev/null; }
@@ -138,6 +157,67 @@ else
   not_ok "closing the window ends the process within a second"
 fi
 game_pid=
+
+# Starts the game and waits for its first painted frame; sets game_pid, win.
+start_game() {
+  "$bin" "$@" >"$work/game.log" 2>&1 &
+  game_pid=$!
+  win=$(timeout 10 xdotool search --sync --onlyvisible --pid "$game_pid" | head -n 1)
+  [ -n "$win" ] && wait_for 10 board_painted
+}
+ends_within() {
+  local limit=$1
+  if wait_for "$limit" gone; then
+    wait "$game_pid"
+    local rc=$?
+    game_pid=
+    return $rc
+  fi
+  return 1
+}
+
+# --- SIGTERM and SIGINT end the game cleanly -------------------------------
+for sig in TERM INT; do
+  if start_game; then
+    kill -s "$sig" "$game_pid"
+    if ends_within 1; then ok "SIG$sig: a clean exit"; else not_ok "SIG$sig: a clean exit"; fi
+  else
+    not_ok "the game starts again for SIG$sig"
+  fi
+done
+
+# --- Closing during the stall after a lost ball ------------------------------
+if start_game; then
+  wait_for 5 "$xctl" focus "$win"
+  xdotool keydown Right sleep 0.1 keyup Right keydown Left
+  # The paddle waits at the left wall; the ball is lost once it shows below
+  # the paddle's top.
+  if wait_for 60 eval 'shot && "$probe" "$work/shot.png" --ball-in 6900 7215'; then
+    "$xctl" close "$win"
+    if ends_within 1; then ok "closing during the stall ends the process within a second"; else not_ok "closing during the stall"; fi
+  else
+    not_ok "the ball was never lost"
+  fi
+  xdotool keyup Left
+fi
+
+# --- A missing font: the fallback is named once --------------------------------
+mkdir -p "$work/fonts"
+cp "$(fc-match -f '%{file}' 'DejaVu Sans Mono')" "$work/fonts/" 2>/dev/null
+cat >"$work/fonts.conf" <<CONF
+<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "fonts.dtd">
+<fontconfig><dir>$work/fonts</dir><cachedir>$work/fontcache</cachedir></fontconfig>
+CONF
+if FONTCONFIG_FILE=$work/fonts.conf start_game; then
+  n=$(grep -c "are not installed" "$work/game.log")
+  arial=$(grep -c '"Arial"' "$work/game.log")
+  if [ "$n" -eq 5 ] && [ "$arial" -eq 1 ]; then ok "missing fonts: each fallback named once, the game runs"; else not_ok "missing fonts ($n warnings)"; fi
+  kill "$game_pid"
+  ends_within 2
+else
+  not_ok "the game starts without its fonts"
+fi
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

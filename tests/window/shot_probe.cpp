@@ -3,6 +3,8 @@
 //   shot_probe SHOT.png X Y [X Y ...]   prints "r g b" for each point
 //   shot_probe SHOT.png --screen X Y    prints the screen pixel of a point
 //   shot_probe SHOT.png --board         prints the board's pixel box
+//   shot_probe SHOT.png --ball-in Y0 Y1 status 0 when the blue ball shows
+//                                       between design rows Y0 and Y1
 #include <QGuiApplication>
 #include <QImage>
 #include <cstdio>
@@ -65,6 +67,16 @@ int main(int argc, char** argv) {
   if (mode == "--screen" && argc == 5) {
     std::printf("%d %d\n", px(std::atof(argv[3])), py(std::atof(argv[4])));
     return 0;
+  }
+  if (mode == "--ball-in" && argc == 5) {
+    const QRgb blue = qRgb(0, 0, 255);
+    const int y0 = std::max(0, py(std::atof(argv[3]))), y1 = std::min(img.height() - 1, py(std::atof(argv[4])));
+    for (int y = y0; y <= y1; ++y) {
+      const auto* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+      for (int x = b.x0; x <= b.x1; ++x)
+        if ((line[x] & 0xffffff) == (blue & 0xffffff)) return 0;
+    }
+    return 1;
   }
   for (int i = 2; i + 1 < argc; i += 2) {
     int x = px(std::atof(argv[i])), y = py(std::atof(argv[i + 1]));
