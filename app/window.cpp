@@ -156,9 +156,9 @@ void GameWindow::stall_wait(double ms) {
   QEventLoop loop;
   stall_loop_ = &loop;
   QTimer::singleShot(static_cast<int>(ms), Qt::PreciseTimer, &loop, &QEventLoop::quit);
-  // Input waits in the queue and is handled, in order, after the stall;
-  // repaints and closing the window go on.
-  loop.exec(QEventLoop::ExcludeUserInputEvents);
+  // Repaints and closing the window go on; keys and clicks reach the
+  // runtime, which holds them and handles them, in order, after the stall.
+  loop.exec();
   stall_loop_ = nullptr;
 }
 

@@ -112,3 +112,35 @@ TEST(Runtime, ReloadKeepsGameStateAndRestartsTheTimers) {
 
 }  // namespace
 }  // namespace zandovik::testing
+
+namespace zandovik::testing {
+namespace {
+
+TEST(Runtime, InputThatArrivesDuringTheStallIsHandledAfterItInOrder) {
+  GameState s{};
+  scene::Rng rng([] { return 1u; });
+  game::Runtime* self = nullptr;
+  std::vector<std::int64_t> dir_during;
+  game::Runtime rt(s, rng,
+                   {[] { return 0.0; },
+                    [&](double) {
+                      // The player presses keys while the game holds still.
+                      self->key_down(game::kKeyRight, 0);
+                      self->key_down(game::kKeyP, 0);
+                      dir_during.push_back(s.paddledir);
+                    },
+                    {}});
+  self = &rt;
+  rt.show();
+  rt.scene().move(rt.scene().get(Named::ball), 300, 7150);
+  rt.tick(game::TimerId::Timer2);
+  EXPECT_EQ(dir_during, (std::vector<std::int64_t>{0}));  // nothing ran in the stall
+  EXPECT_EQ(s.lives, 2);
+  // After it: Right, then P, in that order (start had reset the paddle first).
+  EXPECT_EQ(s.paddledir, 1);
+  EXPECT_TRUE(rt.scene().get(Named::pause).visible);
+  EXPECT_EQ(rt.scene().get(Named::Timer1).interval, 0);
+}
+
+}  // namespace
+}  // namespace zandovik::testing
