@@ -83,6 +83,7 @@ void GameWindow::paintEvent(QPaintEvent* ev) {
   if (pressed_) opts.pressed = &runtime_.scene().get(*pressed_);
   paint_scene(p, runtime_.scene(), viewport(), clip, opts);
   ++frames_;
+  if (on_frame_) on_frame_();
 }
 
 void GameWindow::resizeEvent(QResizeEvent*) { update(); }

@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 #include "app/render.h"
@@ -18,8 +19,9 @@ class GameWindow : public QWidget {
   ~GameWindow() override;
 
   game::Runtime& runtime() { return runtime_; }
-  // Frames painted so far; tests wait on it instead of sleeping.
+  // Frames painted so far, and a call after each one (measurements).
   std::uint64_t frames() const { return frames_; }
+  void set_on_frame(std::function<void()> f) { on_frame_ = std::move(f); }
 
  protected:
   void paintEvent(QPaintEvent*) override;
@@ -64,6 +66,7 @@ class GameWindow : public QWidget {
   std::uint32_t caption_writes_seen_ = ~0u;
   std::optional<scene::Named> pressed_;
   RenderCache cache_;
+  std::function<void()> on_frame_;
 };
 
 }  // namespace zandovik::app

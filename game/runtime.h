@@ -60,6 +60,9 @@ class Runtime : private Services {
   // from outside a handler.
   void sync_timers();
 
+  // Observe every timer tick (measurements).
+  void set_on_tick(std::function<void(TimerId, double now)> f) { hooks_.on_tick = std::move(f); }
+
   GameState& state() { return state_; }
   scene::Rng& rng() { return rng_; }
   // The procedures' view of the window, for calling them directly in tests.
