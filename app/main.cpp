@@ -14,6 +14,9 @@
 
 namespace {
 
+constexpr int kConnectAttempts = 10;
+constexpr useconds_t kConnectRetryUs = 50000;
+
 // Qt aborts when it cannot reach a display; say so plainly instead.
 bool display_reachable() {
   const char* platform = std::getenv("QT_QPA_PLATFORM");
@@ -27,11 +30,43 @@ bool display_reachable() {
                  "start it from a desktop session\n");
     return false;
   }
-  xcb_connection_t* c = xcb_connect(nullptr, nullptr);
-  const bool ok = c && xcb_connection_has_error(c) == 0;
-  if (c) xcb_disconnect(c);
-  if (!ok) std::fprintf(stderr, "zandovik: cannot open display '%s'\n", display);
-  return ok;
+  // A busy X server can turn a connection away for a moment: ask again
+  // before giving up.
+  for (int attempt = 0; attempt < kConnectAttempts; ++attempt) {
+    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+    const bool ok = c && xcb_connection_has_error(c) == 0;
+    if (c) xcb_disconnect(c);
+    if (ok) return true;
+    ::usleep(kConnectRetryUs);
+  }
+  std::fprintf(stderr, "zandovik: cannot open display '%s'\n", display);
+  return false;
+}
+
+// Qt connects to the display once more on its own and gives up fatally if
+// that one connection is turned away. Start afresh (same process) a few
+// times, then end with the same clear message and status as above.
+char** g_argv = nullptr;
+constexpr const char* kRetryVariable = "ZANDOVIK_DISPLAY_RETRIES";
+
+void on_qt_message(QtMsgType type, const QMessageLogContext&, const QString& msg) {
+  if (type != QtFatalMsg) {
+    std::fprintf(stderr, "%s\n", msg.toLocal8Bit().constData());
+    return;
+  }
+  if (msg.contains("platform plugin") || msg.contains("could not connect")) {
+    const int tries = qEnvironmentVariableIntValue(kRetryVariable);
+    if (tries < kConnectAttempts) {
+      qputenv(kRetryVariable, QByteArray::number(tries + 1));
+      ::usleep(kConnectRetryUs);
+      ::execv("/proc/self/exe", g_argv);
+    }
+    const char* display = std::getenv("DISPLAY");
+    std::fprintf(stderr, "zandovik: cannot open display '%s'\n", display ? display : "");
+    ::_exit(1);
+  }
+  std::fprintf(stderr, "%s\n", msg.toLocal8Bit().constData());
+  std::abort();
 }
 
 // SIGTERM and SIGINT end the game as closing its window does: the handler
@@ -67,7 +102,10 @@ int main(int argc, char** argv) {
   // event loop cost less there than shared-memory round trips and GLib's.
   if (qEnvironmentVariableIsEmpty("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
   if (qEnvironmentVariableIsEmpty("QT_NO_GLIB")) qputenv("QT_NO_GLIB", "1");
+  g_argv = argv;
+  qInstallMessageHandler(on_qt_message);
   QApplication app(argc, argv);
+  qunsetenv(kRetryVariable);
   QApplication::setApplicationName("zandovik");
   QApplication::setDesktopFileName("zandovik");
   QGuiApplication::setHighDpiScaleFactorRoundingPolicy(

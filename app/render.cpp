@@ -11,6 +11,7 @@
 namespace zandovik::app {
 
 using scene::Element;
+using scene::Named;
 using scene::Kind;
 using scene::ShapeType;
 
@@ -268,6 +269,13 @@ void paint_button(QPainter& p, const Element& e, const Viewport& vp, bool presse
   p.setClipRect(face_rect, Qt::IntersectClip);
   p.drawText(text_rect, Qt::TextWordWrap | Qt::AlignCenter, text);
   p.restore();
+}
+
+void prepare_buttons(const scene::Scene& s, const Viewport& vp, RenderCache& cache) {
+  QImage scratch(1, 1, QImage::Format_ARGB32_Premultiplied);
+  QPainter p(&scratch);
+  for (Named n : {Named::pause, Named::gameover, Named::nextlevel})
+    for (bool pressed : {false, true}) paint_element(p, s.get(n), vp, &cache, pressed);
 }
 
 void paint_scene(QPainter& p, const scene::Scene& s, const Viewport& vp, const QRect& clip,

@@ -65,6 +65,10 @@ struct PaintOptions {
   RenderCache* cache = nullptr;             // none: draw everything afresh
 };
 
+// Draw the three buttons into the cache ahead of their first showing, so
+// loading their fonts never holds up a tick.
+void prepare_buttons(const scene::Scene& s, const Viewport& vp, RenderCache& cache);
+
 // Paint every visible element inside `clip` (target pixels).
 void paint_scene(QPainter& p, const scene::Scene& s, const Viewport& vp, const QRect& clip,
                  PaintOptions opts = {});

@@ -82,11 +82,18 @@ void GameWindow::paintEvent(QPaintEvent* ev) {
   opts.cache = &cache_;
   if (pressed_) opts.pressed = &runtime_.scene().get(*pressed_);
   paint_scene(p, runtime_.scene(), viewport(), clip, opts);
-  ++frames_;
+  if (++frames_ == 1) {
+    // Right after the first frame, while the ball still rests.
+    QTimer::singleShot(0, this, [this] { prepare_buttons(runtime_.scene(), viewport(), cache_); });
+  }
   if (on_frame_) on_frame_();
 }
 
-void GameWindow::resizeEvent(QResizeEvent*) { update(); }
+void GameWindow::resizeEvent(QResizeEvent*) {
+  update();
+  if (frames_ > 0)
+    QTimer::singleShot(0, this, [this] { prepare_buttons(runtime_.scene(), viewport(), cache_); });
+}
 
 void GameWindow::push_dirty() {
   auto& scene = runtime_.scene();

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Share of one core a program uses under Xvfb, over a window of seconds.
-#   bench/cpu.sh [-s SECONDS] [-g WxH] [-w WxH] [-p] [-k KEYS] -- COMMAND [ARGS...]
+#   bench/cpu.sh [-s SECONDS] [-g WxH] [-w WxH] [-n TITLE] [-p] [-k KEYS] -- COMMAND [ARGS...]
+# -n picks the program's window by a title pattern (default ^Form1$).
 # -g sets the screen size, -w resizes the program's window; -k sends xdotool
 # key names to the window first; -p keeps a ball in play: every 2.5 s it
 # presses F1 (a fresh board, which also leaves pause or game over) and
@@ -9,6 +10,7 @@ set -euo pipefail
 seconds=20
 geometry=1280x1024
 keys=
+name='^Form1$'
 play=
 size=
 while [ $# -gt 0 ]; do
@@ -17,6 +19,7 @@ while [ $# -gt 0 ]; do
     -g) geometry=$2; shift 2 ;;
     -k) keys=$2; shift 2 ;;
     -p) play=1; shift ;;
+    -n) name=$2; shift 2 ;;
     -w) size=$2; shift 2 ;;
     --) shift; break ;;
     *) break ;;
@@ -34,7 +37,7 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 export DISPLAY=":$(cat "$work/display")" XDG_RUNTIME_DIR=$work
 "$@" >/dev/null 2>&1 &
 pid=$!
-win=$(timeout 10 xdotool search --sync --onlyvisible --pid "$pid" 2>/dev/null | head -n 1 || true)
+win=$(timeout 10 xdotool search --sync --all --onlyvisible --pid "$pid" --name "$name" 2>/dev/null | head -n 1 || true)
 sleep 1
 if [ -n "$keys" ] && [ -n "$win" ]; then
   xdotool windowfocus "$win" 2>/dev/null || true

@@ -49,7 +49,7 @@ export DISPLAY=":$(cat "$work/display")" XDG_RUNTIME_DIR=$work
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 /usr/bin/zandovik >"$work/game.log" 2>&1 &
 pid=$!
-win=$(timeout 10 xdotool search --sync --onlyvisible --pid "$pid" | head -n 1)
+win=$(timeout 10 xdotool search --sync --all --onlyvisible --pid "$pid" --name '^Form1$' | head -n 1)
 [ -n "$win" ] || fail "the installed game opens its window"
 painted=
 for _ in $(seq 200); do

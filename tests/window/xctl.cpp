@@ -1,4 +1,6 @@
 // xctl close WINDOW: ask a window to close as a window manager would.
+// Every command waits for the server to carry it out: requests still queued
+// when a client hangs up may be dropped.
 // xctl unfocus: move the keyboard focus away, as switching windows does.
 // xctl focus WINDOW: give a window the keyboard focus; status 0 once it has it.
 #include <xcb/xcb.h>
@@ -32,6 +34,8 @@ int main(int argc, char** argv) {
   }
   if (unfocus) {
     xcb_set_input_focus(c, XCB_INPUT_FOCUS_NONE, XCB_NONE, XCB_CURRENT_TIME);
+    // A round trip, so the server has carried it out before we hang up.
+    std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
   } else if (focus) {
     const auto window = static_cast<xcb_window_t>(std::strtoul(argv[2], nullptr, 0));
     xcb_set_input_focus(c, XCB_INPUT_FOCUS_PARENT, window, XCB_CURRENT_TIME);
@@ -49,7 +53,14 @@ int main(int argc, char** argv) {
     ev.type = atom(c, "WM_PROTOCOLS");
     ev.data.data32[0] = atom(c, "WM_DELETE_WINDOW");
     ev.data.data32[1] = XCB_CURRENT_TIME;
-    xcb_send_event(c, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&ev));
+    auto cookie = xcb_send_event_checked(c, 0, window, XCB_EVENT_MASK_NO_EVENT,
+                                         reinterpret_cast<const char*>(&ev));
+    if (xcb_generic_error_t* err = xcb_request_check(c, cookie)) {
+      std::fprintf(stderr, "xctl: the window refused the message (error %d)\n", err->error_code);
+      std::free(err);
+      xcb_disconnect(c);
+      return 1;
+    }
   }
   xcb_flush(c);
   xcb_disconnect(c);

@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# The window started and closed a hundred times leaves no process behind.
+set -uo pipefail
+bin=$1
+xctl=${XCTL:?}
+probe=${SHOT_PROBE:?}
+runs=${RUNS:-100}
+work=$(mktemp -d)
+cleanup() { kill "${xvfb:-}" 2>/dev/null; wait 2>/dev/null; rm -rf "$work"; }
+trap cleanup EXIT
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.05; done
+export DISPLAY=":$(cat "$work/display")" XDG_RUNTIME_DIR=$work
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+# xdotool gives up when a window vanishes under it (the last run closing),
+# so ask again until the window shows.
+find_window() {
+  local w
+  for _ in $(seq 500); do
+    w=$(xdotool search --all --onlyvisible --pid "$1" --name '^Form1$' 2>/dev/null | head -n 1)
+    [ -n "$w" ] && { echo "$w"; return 0; }
+    sleep 0.02
+  done
+  return 1
+}
+painted() {
+  import -window root "$work/shot.png" 2>/dev/null && "$probe" "$work/shot.png" --board >/dev/null 2>&1
+}
+failed=0
+pids=()
+for i in $(seq "$runs"); do
+  "$bin" >/dev/null 2>&1 &
+  pid=$!
+  pids+=("$pid")
+  win=$(find_window "$pid")
+  for _ in $(seq 200); do painted && break; sleep 0.02; done
+  if [ -z "$win" ]; then
+    echo "not ok - run $i: no window"
+    failed=$((failed + 1))
+    kill "$pid" 2>/dev/null
+    continue
+  fi
+  "$xctl" close "$win"
+  for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.02; done
+  if kill -0 "$pid" 2>/dev/null; then
+    echo "not ok - run $i: still running two seconds after closing"
+    failed=$((failed + 1))
+    kill -9 "$pid" 2>/dev/null
+  elif ! wait "$pid"; then
+    echo "not ok - run $i: exit status not 0"
+    failed=$((failed + 1))
+  fi
+done
+left=0
+for pid in "${pids[@]}"; do kill -0 "$pid" 2>/dev/null && left=$((left + 1)); done
+if [ "$left" -eq 0 ] && [ "$failed" -eq 0 ]; then
+  echo "ok - $runs starts and closes, no process left behind"
+  echo "1 passed, 0 failed"
+  exit 0
+fi
+echo "not ok - $left processes left behind, $failed runs failed"
+echo "0 passed, 1 failed"
+exit 1
