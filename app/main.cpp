@@ -1,13 +1,14 @@
 // zandovik: the brick-breaking game in its window.
+#include <sys/socket.h>
+#include <unistd.h>
+#include <xcb/xcb.h>
+
 #include <QApplication>
 #include <QSocketNotifier>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <sys/socket.h>
-#include <unistd.h>
-#include <xcb/xcb.h>
 
 #include "app/render.h"
 #include "app/window.h"

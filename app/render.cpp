@@ -11,8 +11,8 @@
 namespace zandovik::app {
 
 using scene::Element;
-using scene::Named;
 using scene::Kind;
+using scene::Named;
 using scene::ShapeType;
 
 Viewport Viewport::fit(QSize target) {
@@ -71,14 +71,16 @@ std::vector<std::string> install_font_substitutes() {
 QFont scene_font(const scene::Font& f, const Viewport& vp) {
   QFont font(QString::fromStdString(f.family));
   font.setBold(f.bold);
-  font.setPixelSize(std::max(1, static_cast<int>(std::lround(f.size_pt * kTwipsPerPoint *
-                                                              vp.scale))));
+  font.setPixelSize(
+      std::max(1, static_cast<int>(std::lround(f.size_pt * kTwipsPerPoint * vp.scale))));
   font.setHintingPreference(QFont::PreferFullHinting);
   font.setStyleStrategy(QFont::PreferAntialias);
   return font;
 }
 
-QColor to_qcolor(scene::Rgb c) { return QColor(c.r, c.g, c.b); }
+QColor to_qcolor(scene::Rgb c) {
+  return QColor(c.r, c.g, c.b);
+}
 
 namespace {
 
@@ -134,10 +136,16 @@ void paint_label(QPainter& p, const Element& e, const Viewport& vp) {
   QRect inner = r.adjusted(bw, bw, -bw, -bw);
   int flags = Qt::TextWordWrap;
   switch (e.align) {
-    case scene::Align::Left: flags |= Qt::AlignLeft | Qt::AlignTop; break;
-    case scene::Align::Right: flags |= Qt::AlignRight | Qt::AlignTop; break;
+    case scene::Align::Left:
+      flags |= Qt::AlignLeft | Qt::AlignTop;
+      break;
+    case scene::Align::Right:
+      flags |= Qt::AlignRight | Qt::AlignTop;
+      break;
     // A centred label here is a brick: its digit sits in the middle.
-    case scene::Align::Center: flags |= Qt::AlignHCenter | Qt::AlignVCenter; break;
+    case scene::Align::Center:
+      flags |= Qt::AlignHCenter | Qt::AlignVCenter;
+      break;
   }
   const QString text = QString::fromStdString(e.caption);
   if (e.autosize) {
@@ -241,8 +249,7 @@ const QImage& RenderCache::put(std::string key, QImage img) {
 void paint_button(QPainter& p, const Element& e, const Viewport& vp, bool pressed) {
   QRect r = vp.rect(e);
   const int bw = std::max(1, vp.px(kTwipsPerPixel));
-  const QColor face(225, 225, 225), light(255, 255, 255), shadow(120, 120, 120),
-      dark(40, 40, 40);
+  const QColor face(225, 225, 225), light(255, 255, 255), shadow(120, 120, 120), dark(40, 40, 40);
   p.fillRect(r, dark);
   QRect in = r.adjusted(0, 0, -bw, -bw);
   p.fillRect(in, pressed ? shadow : light);
@@ -259,8 +266,7 @@ void paint_button(QPainter& p, const Element& e, const Viewport& vp, bool presse
   const QString text = QString::fromStdString(e.caption);
   // Shrink the face only when even a wrapped caption cannot fit.
   for (int i = 0; i < 8; ++i) {
-    QRect need = p.fontMetrics().boundingRect(text_rect, Qt::TextWordWrap | Qt::AlignCenter,
-                                              text);
+    QRect need = p.fontMetrics().boundingRect(text_rect, Qt::TextWordWrap | Qt::AlignCenter, text);
     if (need.width() <= text_rect.width() && need.height() <= text_rect.height()) break;
     font.setPixelSize(std::max(1, font.pixelSize() * 9 / 10));
     p.setFont(font);

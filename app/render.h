@@ -3,15 +3,15 @@
 // any scale. Used by the window and by the offscreen render tests.
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QPainter>
 #include <QRect>
 #include <QRectF>
 #include <QSize>
-#include <QImage>
 #include <QString>
 #include <string>
-#include <vector>
 #include <unordered_map>
+#include <vector>
 
 #include "scene/scene.h"
 

@@ -28,8 +28,8 @@ QSize default_size(const QScreen* screen) {
   double scale = 1.0;
   if (screen) {
     QRect avail = screen->availableGeometry();
-    double fit = std::min(avail.width() * 0.9 / kDesignWidthPx,
-                          avail.height() * 0.85 / kDesignHeightPx);
+    double fit =
+        std::min(avail.width() * 0.9 / kDesignWidthPx, avail.height() * 0.85 / kDesignHeightPx);
     scale = std::max(1.0, std::floor(fit * 4) / 4);
   }
   return QSize(static_cast<int>(kDesignWidthPx * scale), static_cast<int>(kDesignHeightPx * scale));
@@ -39,9 +39,8 @@ QSize default_size(const QScreen* screen) {
 
 GameWindow::GameWindow()
     : runtime_(state_, rng_,
-               game::Runtime::Hooks{
-                   [this] { return clock_.isValid() ? clock_ms() : 0.0; },
-                   [this](double ms) { stall_wait(ms); }}) {
+               game::Runtime::Hooks{[this] { return clock_.isValid() ? clock_ms() : 0.0; },
+                                    [this](double ms) { stall_wait(ms); }}) {
   clock_.start();
   setWindowTitle(scene::kInitialCaption);
   setFocusPolicy(Qt::StrongFocus);
@@ -73,11 +72,11 @@ void GameWindow::paintEvent(QPaintEvent* ev) {
   const double dpr = devicePixelRatioF();
   // Paint in device pixels so that every edge lands on a whole pixel.
   p.scale(1 / dpr, 1 / dpr);
-  const QRect clip = QRect(
-      QPoint(static_cast<int>(std::floor(ev->rect().left() * dpr)),
-             static_cast<int>(std::floor(ev->rect().top() * dpr))),
-      QPoint(static_cast<int>(std::ceil((ev->rect().right() + 1) * dpr)) - 1,
-             static_cast<int>(std::ceil((ev->rect().bottom() + 1) * dpr)) - 1));
+  const QRect clip =
+      QRect(QPoint(static_cast<int>(std::floor(ev->rect().left() * dpr)),
+                   static_cast<int>(std::floor(ev->rect().top() * dpr))),
+            QPoint(static_cast<int>(std::ceil((ev->rect().right() + 1) * dpr)) - 1,
+                   static_cast<int>(std::ceil((ev->rect().bottom() + 1) * dpr)) - 1));
   PaintOptions opts;
   opts.cache = &cache_;
   if (pressed_) opts.pressed = &runtime_.scene().get(*pressed_);
@@ -112,9 +111,10 @@ void GameWindow::push_dirty() {
   QRegion region;
   auto add = [&](float l, float t, float w, float h) {
     QRect r = vp.rect(l, t, w, h).adjusted(-3, -3, 3, 3);
-    region += QRect(static_cast<int>(std::floor(r.x() / dpr)), static_cast<int>(std::floor(r.y() / dpr)),
-                    static_cast<int>(std::ceil(r.width() / dpr)) + 2,
-                    static_cast<int>(std::ceil(r.height() / dpr)) + 2);
+    region +=
+        QRect(static_cast<int>(std::floor(r.x() / dpr)), static_cast<int>(std::floor(r.y() / dpr)),
+              static_cast<int>(std::ceil(r.width() / dpr)) + 2,
+              static_cast<int>(std::ceil(r.height() / dpr)) + 2);
   };
   for (const auto& r : dirty.rects) add(r.x, r.y, r.w, r.h);
   if (buttons)
@@ -203,12 +203,14 @@ void GameWindow::keyReleaseEvent(QKeyEvent* ev) {
   if (ev->key() == Qt::Key_F11) return;
   if (ev->isAutoRepeat()) return;
   if (held_release_) flush_release();
-  held_release_ = HeldRelease{virtual_key(ev->key()), shift_state(ev->modifiers()), ev->key(),
-                              ev->timestamp()};
+  held_release_ =
+      HeldRelease{virtual_key(ev->key()), shift_state(ev->modifiers()), ev->key(), ev->timestamp()};
   release_timer_.start(kReleaseHoldMs);
 }
 
-void GameWindow::focusOutEvent(QFocusEvent*) { focus_lost(); }
+void GameWindow::focusOutEvent(QFocusEvent*) {
+  focus_lost();
+}
 
 void GameWindow::changeEvent(QEvent* ev) {
   if ((ev->type() == QEvent::ActivationChange && !isActiveWindow()) ||

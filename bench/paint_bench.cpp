@@ -68,8 +68,7 @@ void BM_TypicalTickRepaint(benchmark::State& st) {
     ++k;
     auto dirty = h.ui().take_dirty();
     QRegion region;
-    for (const auto& r : dirty.rects)
-      region += vp.rect(r.x, r.y, r.w, r.h).adjusted(-3, -3, 3, 3);
+    for (const auto& r : dirty.rects) region += vp.rect(r.x, r.y, r.w, r.h).adjusted(-3, -3, 3, 3);
     st.ResumeTiming();
     QPainter p(&img);
     app::PaintOptions opts;

@@ -34,7 +34,9 @@ inline constexpr int kKeyF1 = 112;
 inline constexpr int kKeyF2 = 113;
 
 // A jitter re-roll: a speed factor in (0.95, 1].
-inline double jitter(scene::Rng& rng) { return 1 - rng.rnd() * 0.05; }
+inline double jitter(scene::Rng& rng) {
+  return 1 - rng.rnd() * 0.05;
+}
 
 // startup.cpp
 void Form_Load(Game& g);

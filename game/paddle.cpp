@@ -14,7 +14,9 @@ void Form_KeyDown(Game& g, int keycode, int /*shift: modifiers never matter*/) {
 }
 
 // Any release stops the paddle, even while the other arrow is still held.
-void Form_KeyUp(Game& g, int /*keycode*/, int /*shift*/) { g.s.paddledir = 0; }
+void Form_KeyUp(Game& g, int /*keycode*/, int /*shift*/) {
+  g.s.paddledir = 0;
+}
 
 void Timer1_Timer(Game& g) {
   GameState& s = g.s;

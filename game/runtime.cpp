@@ -32,7 +32,9 @@ void Runtime::create_window() {
   Form_Load(*game_);
 }
 
-void Runtime::unload_and_show() { create_window(); }
+void Runtime::unload_and_show() {
+  create_window();
+}
 
 void Runtime::stall() {
   ++stalls_;
@@ -44,7 +46,9 @@ void Runtime::stall() {
   }
 }
 
-scene::Element& Runtime::timer_element(int k) { return scene_->get(kTimerNames[k]); }
+scene::Element& Runtime::timer_element(int k) {
+  return scene_->get(kTimerNames[k]);
+}
 
 void Runtime::reset_timers() {
   for (int k = 0; k < 3; ++k) {
@@ -118,7 +122,7 @@ bool Runtime::click(ButtonId b) {
     pending_.push_back([this, b] { click(b); });
     return true;
   }
-  Named n = b == ButtonId::pause ? Named::pause
+  Named n = b == ButtonId::pause       ? Named::pause
             : b == ButtonId::nextlevel ? Named::nextlevel
                                        : Named::gameover;
   if (!scene_->get(n).visible) return false;
@@ -208,7 +212,9 @@ void Runtime::run_due(double limit, bool realtime) {
   now_ = std::max(now_, limit);
 }
 
-void Runtime::run_for(double ms) { run_due(now_ + std::max(0.0, ms), false); }
+void Runtime::run_for(double ms) {
+  run_due(now_ + std::max(0.0, ms), false);
+}
 
 void Runtime::advance_to(double t) {
   drain_pending();

@@ -14,7 +14,9 @@ std::uint32_t Rng::clock_seed() {
   return static_cast<std::uint32_t>(ns ^ (ns >> 32));
 }
 
-void Rng::randomize() { gen_.seed(seed_source_ ? seed_source_() : clock_seed()); }
+void Rng::randomize() {
+  gen_.seed(seed_source_ ? seed_source_() : clock_seed());
+}
 
 float Rng::rnd() {
   ++draws_;
@@ -27,7 +29,9 @@ float Rng::rnd() {
   return static_cast<float>(gen_() >> 8) * kScale;
 }
 
-double Int(double x) { return std::floor(x); }
+double Int(double x) {
+  return std::floor(x);
+}
 
 std::int16_t to_i16(double x) {
   if (std::isnan(x)) return 0;
@@ -40,7 +44,8 @@ std::int16_t to_i16(double x) {
 std::int64_t sat_add(std::int64_t a, std::int64_t b) {
   std::int64_t r;
   if (!__builtin_add_overflow(a, b, &r)) return r;
-  return b > 0 ? std::numeric_limits<std::int64_t>::max() : std::numeric_limits<std::int64_t>::min();
+  return b > 0 ? std::numeric_limits<std::int64_t>::max()
+               : std::numeric_limits<std::int64_t>::min();
 }
 
 std::int64_t to_int64(double x) {

@@ -70,7 +70,11 @@ std::string Right(const std::string& s, std::size_t k);
 std::string counter_text(std::int64_t n, std::int64_t power, std::size_t k);
 
 // The six-digit score display and the three-digit bricks-left display.
-inline std::string score_text(std::int64_t n) { return counter_text(n, 100000000, 6); }
-inline std::string bricks_text(std::int64_t n) { return counter_text(n, 10000, 3); }
+inline std::string score_text(std::int64_t n) {
+  return counter_text(n, 100000000, 6);
+}
+inline std::string bricks_text(std::int64_t n) {
+  return counter_text(n, 10000, 3);
+}
 
 }  // namespace zandovik::scene

@@ -10,20 +10,28 @@ namespace zandovik::scene {
 
 const char* kind_name(Kind k) {
   switch (k) {
-    case Kind::Shape: return "Shape";
-    case Kind::Label: return "Label";
-    case Kind::Button: return "Button";
-    case Kind::Timer: return "Timer";
+    case Kind::Shape:
+      return "Shape";
+    case Kind::Label:
+      return "Label";
+    case Kind::Button:
+      return "Button";
+    case Kind::Timer:
+      return "Timer";
   }
   return "?";
 }
 
 const char* array_name(Array a) {
   switch (a) {
-    case Array::brick: return "brick";
-    case Array::life: return "life";
-    case Array::logoball: return "logoball";
-    case Array::None: break;
+    case Array::brick:
+      return "brick";
+    case Array::life:
+      return "life";
+    case Array::logoball:
+      return "logoball";
+    case Array::None:
+      break;
   }
   return "";
 }
@@ -64,9 +72,9 @@ Scene::Scene() {
       s[e.index] = static_cast<int>(elements_.size() - 1);
     } else {
       static constexpr const char* kNames[] = {
-          "pause",     "gameover", "Timer1", "Timer2", "Timer3",  "nextlevel", "ball",
-          "paddle",    "showscore", "highscore", "logo", "numbricks", "Label2", "Label3",
-          "logobox",   "Label7",   "Label4", "board",  "Label5"};
+          "pause",   "gameover",  "Timer1",    "Timer2", "Timer3",    "nextlevel", "ball",
+          "paddle",  "showscore", "highscore", "logo",   "numbricks", "Label2",    "Label3",
+          "logobox", "Label7",    "Label4",    "board",  "Label5"};
       for (int n = 0; n < static_cast<int>(Named::count_); ++n)
         if (e.name == kNames[n]) named_[n] = static_cast<int>(elements_.size() - 1);
     }
@@ -82,9 +90,12 @@ Element& Scene::add(Element e) {
 
 std::vector<int>& Scene::index_table(Array a) {
   switch (a) {
-    case Array::brick: return bricks_;
-    case Array::life: return lives_;
-    default: return logoballs_;
+    case Array::brick:
+      return bricks_;
+    case Array::life:
+      return lives_;
+    default:
+      return logoballs_;
   }
 }
 const std::vector<int>& Scene::index_table(Array a) const {
@@ -97,7 +108,9 @@ Element* Scene::find(Array a, int i) {
   if (i >= static_cast<int>(s.size()) || s[i] < 0) return nullptr;
   return &elements_[s[i]];
 }
-const Element* Scene::find(Array a, int i) const { return const_cast<Scene*>(this)->find(a, i); }
+const Element* Scene::find(Array a, int i) const {
+  return const_cast<Scene*>(this)->find(a, i);
+}
 
 Element& Scene::item(Array a, int i) {
   Element* e = find(a, i);
@@ -106,7 +119,9 @@ Element& Scene::item(Array a, int i) {
                      ") does not exist");
   return *e;
 }
-const Element& Scene::item(Array a, int i) const { return const_cast<Scene*>(this)->item(a, i); }
+const Element& Scene::item(Array a, int i) const {
+  return const_cast<Scene*>(this)->item(a, i);
+}
 
 Element* Scene::find_by_name(std::string_view full_name) {
   std::string name;
@@ -231,8 +246,7 @@ const std::vector<const Element*>& Scene::paint_order() const {
   if (!paint_cache_valid_) {
     paint_cache_.clear();
     for (const auto& e : elements_)
-      if (e.visible && (e.kind == Kind::Shape || e.kind == Kind::Label))
-        paint_cache_.push_back(&e);
+      if (e.visible && (e.kind == Kind::Shape || e.kind == Kind::Label)) paint_cache_.push_back(&e);
     std::sort(paint_cache_.begin(), paint_cache_.end(),
               [](auto* a, auto* b) { return a->z < b->z; });
     paint_cache_valid_ = true;

@@ -94,9 +94,11 @@ TEST(Bricks, AValueSixBrickTakesEachLowerColourThenGoes) {
   ASSERT_EQ(h.s.cells[x][y], 6);
   EXPECT_EQ(h.brick(k).back_color, (Rgb{0, 128, 255}));
   EXPECT_EQ(h.brick(k).caption, "6");
-  const std::vector<std::pair<Rgb, std::string>> after = {
-      {{0, 255, 255}, "5"}, {{0, 255, 0}, "4"}, {{255, 255, 0}, "3"},
-      {{255, 128, 0}, "2"}, {{255, 0, 0}, "1"}};
+  const std::vector<std::pair<Rgb, std::string>> after = {{{0, 255, 255}, "5"},
+                                                          {{0, 255, 0}, "4"},
+                                                          {{255, 255, 0}, "3"},
+                                                          {{255, 128, 0}, "2"},
+                                                          {{255, 0, 0}, "1"}};
   for (const auto& [colour, text] : after) {
     --h.s.cells[x][y];
     game::colorbricks(h.g(), k, x, y);

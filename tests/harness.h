@@ -18,9 +18,8 @@ struct Harness {
   GameState s{};
   scene::Rng rng{[] { return 1u; }};
   std::vector<std::pair<game::TimerId, double>> ticks;
-  game::Runtime rt{s, rng, {{}, {}, [this](game::TimerId t, double now) {
-                              ticks.emplace_back(t, now);
-                            }}};
+  game::Runtime rt{
+      s, rng, {{}, {}, [this](game::TimerId t, double now) { ticks.emplace_back(t, now); }}};
 
   explicit Harness(bool show = true) {
     if (show) rt.show();

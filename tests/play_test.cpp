@@ -202,8 +202,8 @@ TEST_F(ProbeTest, TheTopProbeChargesTheBrickAboveAndSendsTheBallDown) {
   EXPECT_EQ(h.s.points, 10);
   EXPECT_EQ(h.el(Named::showscore).caption, "000010");
   EXPECT_EQ(h.s.stepy, -98);
-  EXPECT_EQ(h.s.stepx, 33);       // the horizontal step is kept
-  EXPECT_EQ(h.s.lastcell, 185);   // and probes 2 to 4 were not made
+  EXPECT_EQ(h.s.stepx, 33);      // the horizontal step is kept
+  EXPECT_EQ(h.s.lastcell, 185);  // and probes 2 to 4 were not made
   EXPECT_DOUBLE_EQ(h.s.angle, 0.7853981625);
   EXPECT_DOUBLE_EQ(h.s.jitterx, 0.9899999998509884);
   EXPECT_DOUBLE_EQ(h.s.jittery, 0.9699999988079071);

@@ -85,8 +85,8 @@ TEST(Lives, ABallLostWithTheLastLifeEndsTheGame) {
 TEST(Lives, PlayAfterGameOverNeverCountsBelowZeroOrAddressesAMissingMarker) {
   Harness h;
   h.s.lives = 0;
-  h.rt.key_down(game::kKeyF1, 0);  // play on with no life left
-  game::updatescore(h.g());        // no marker life(0) to show
+  h.rt.key_down(game::kKeyF1, 0);   // play on with no life left
+  game::updatescore(h.g());         // no marker life(0) to show
   EXPECT_EQ(h.visible_lives(), 3);  // the design's markers are untouched
   for (int k = 1; k <= 3; ++k) h.ui().set_visible(h.life(k), false);
   game::lostlife(h.g());
@@ -123,8 +123,7 @@ TEST(Levels, ClearingALevelFreezesPlayAndOffersTheNextOne) {
 
 TEST(Levels, PatternsCycleWhileTheLevelNumberCountsOn) {
   Harness h;
-  const std::vector<std::pair<int, const char*>> want = {
-      {2, "128"}, {3, "112"}, {1, "110"}};
+  const std::vector<std::pair<int, const char*>> want = {{2, "128"}, {3, "112"}, {1, "110"}};
   int level = 1;
   for (const auto& [pattern, count] : want) {
     clear_level(h);

@@ -1,10 +1,11 @@
 // Offscreen painting: colours at design positions, at several scales.
+#include "app/render.h"
+
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
 #include <QImage>
 
-#include "app/render.h"
 #include "tests/harness.h"
 
 namespace zandovik::app {

@@ -14,10 +14,9 @@ TEST(Runtime, TimersTickAtTheirIntervalsFromCreationAndTiesGoInTimerOrder) {
   Harness h;
   h.rt.run_for(100);
   const std::vector<Tick> want = {
-      {TimerId::Timer1, 25}, {TimerId::Timer2, 25}, {TimerId::Timer1, 50},
-      {TimerId::Timer2, 50}, {TimerId::Timer3, 50}, {TimerId::Timer1, 75},
-      {TimerId::Timer2, 75}, {TimerId::Timer1, 100}, {TimerId::Timer2, 100},
-      {TimerId::Timer3, 100}};
+      {TimerId::Timer1, 25},  {TimerId::Timer2, 25}, {TimerId::Timer1, 50}, {TimerId::Timer2, 50},
+      {TimerId::Timer3, 50},  {TimerId::Timer1, 75}, {TimerId::Timer2, 75}, {TimerId::Timer1, 100},
+      {TimerId::Timer2, 100}, {TimerId::Timer3, 100}};
   EXPECT_EQ(h.ticks, want);
   EXPECT_EQ(h.rt.now(), 100);
 }

@@ -12,10 +12,10 @@ TEST(Scene, CreationFollowsTheDesignRowByRowFrontToBack) {
   std::vector<std::string> names;
   for (const Element* e : s.front_to_back()) names.push_back(e->full_name());
   const std::vector<std::string> want = {
-      "pause",     "gameover",    "Timer1",   "Timer2",   "Timer3",  "nextlevel", "ball",
-      "paddle",    "life(3)",     "life(1)",  "life(2)",  "showscore", "highscore", "logo",
-      "logoball(0)", "numbricks", "life(4)",  "life(5)",  "life(6)", "Label2",    "Label3",
-      "logobox",   "Label7",      "Label4",   "brick(0)", "board",   "Label5"};
+      "pause",       "gameover",  "Timer1",  "Timer2",   "Timer3",    "nextlevel", "ball",
+      "paddle",      "life(3)",   "life(1)", "life(2)",  "showscore", "highscore", "logo",
+      "logoball(0)", "numbricks", "life(4)", "life(5)",  "life(6)",   "Label2",    "Label3",
+      "logobox",     "Label7",    "Label4",  "brick(0)", "board",     "Label5"};
   EXPECT_EQ(names, want);
   EXPECT_EQ(s.window_caption(), "Form1");
 }

@@ -42,8 +42,8 @@ std::int64_t json_integer(const json& v, std::int64_t lo, std::int64_t hi) {
         d <= static_cast<double>(hi))
       return static_cast<std::int64_t>(d);
   }
-  throw PathError{"expected a whole number in " + std::to_string(lo) + ".." +
-                  std::to_string(hi) + ", got " + v.dump()};
+  throw PathError{"expected a whole number in " + std::to_string(lo) + ".." + std::to_string(hi) +
+                  ", got " + v.dump()};
 }
 
 namespace {
@@ -68,8 +68,8 @@ T from_json(const json& v) {
       throw PathError{"value is out of range for a single-precision field"};
     return static_cast<T>(d);
   } else {
-    return static_cast<T>(json_integer(v, std::numeric_limits<T>::min(),
-                                       std::numeric_limits<T>::max()));
+    return static_cast<T>(
+        json_integer(v, std::numeric_limits<T>::min(), std::numeric_limits<T>::max()));
   }
 }
 

@@ -68,8 +68,8 @@ std::vector<std::string> InvariantChecker::check(game::Runtime& rt) {
     if (b->visible && b->caption != "!") ++countable;
   }
   if (s.builtcount > 0 && s.bricksleft > countable)
-    fail("bricksleft " + std::to_string(s.bricksleft) + " above the " +
-         std::to_string(countable) + " countable bricks on show");
+    fail("bricksleft " + std::to_string(s.bricksleft) + " above the " + std::to_string(countable) +
+         " countable bricks on show");
 
   if (s.hiscore < best_seen_) fail("the best score fell");
   if (s.hiscore < s.points) fail("the best score trails the score");

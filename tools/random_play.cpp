@@ -134,8 +134,7 @@ PlayReport bot_play(std::uint32_t seed, double game_ms) {
         }
         held = want;
       }
-      if (good && s.below(5000) == 0)
-        good = s.event("pause", [&] { s.rt.key_down(80, 0); });
+      if (good && s.below(5000) == 0) good = s.event("pause", [&] { s.rt.key_down(80, 0); });
     }
     if (good) good = s.event("run", [&] { s.rt.run_for(25); });
     if (!good) break;

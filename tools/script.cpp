@@ -92,7 +92,9 @@ Path parse_path(const std::string& text) {
   return p;
 }
 
-json color_json(scene::Rgb c) { return json::array({c.r, c.g, c.b}); }
+json color_json(scene::Rgb c) {
+  return json::array({c.r, c.g, c.b});
+}
 
 scene::Rgb json_color(const json& v) {
   if (!v.is_array() || v.size() != 3) throw PathError{"a colour is [r,g,b], got " + v.dump()};
@@ -100,7 +102,9 @@ scene::Rgb json_color(const json& v) {
   return {c(0), c(1), c(2)};
 }
 
-bool has_caption(const Element& e) { return e.kind == Kind::Label || e.kind == Kind::Button; }
+bool has_caption(const Element& e) {
+  return e.kind == Kind::Label || e.kind == Kind::Button;
+}
 bool has_back_color(const Element& e) {
   return e.kind == Kind::Label || e.kind == Kind::Shape;
 }
@@ -138,10 +142,10 @@ class Interpreter {
     }
     auto want = [&](std::size_t lo, std::size_t hi) {
       if (args.size() < lo || args.size() > hi)
-        throw PathError{"'" + cmd + "' takes " +
-                        (lo == hi ? std::to_string(lo) : std::to_string(lo) + " to " +
-                                                             std::to_string(hi)) +
-                        " argument(s), got " + std::to_string(args.size())};
+        throw PathError{
+            "'" + cmd + "' takes " +
+            (lo == hi ? std::to_string(lo) : std::to_string(lo) + " to " + std::to_string(hi)) +
+            " argument(s), got " + std::to_string(args.size())};
     };
     auto need_window = [&] {
       if (!rt_.shown()) throw PathError{"'" + cmd + "' needs the window: use 'show' first"};
@@ -170,8 +174,8 @@ class Interpreter {
       want(1, 2);
       need_window();
       int code = static_cast<int>(json_integer(parse_json(args[0]), 0, 65535));
-      int shift = args.size() > 1 ? static_cast<int>(json_integer(parse_json(args[1]), 0, 65535))
-                                  : 0;
+      int shift =
+          args.size() > 1 ? static_cast<int>(json_integer(parse_json(args[1]), 0, 65535)) : 0;
       if (cmd == "keydown") {
         rt_.key_down(code, shift);
       } else {

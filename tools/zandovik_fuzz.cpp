@@ -17,36 +17,131 @@
 namespace {
 
 const std::vector<std::string> kLines = {
-    "show", "seed 7", "rnd 0.5 0.25 0", "rnd 0.999999", "keydown 39", "keydown 37 1",
-    "keyup 39", "keydown 80", "keydown 112 7", "keydown 113", "click pause", "click nextlevel",
-    "click gameover", "tick Timer1", "tick Timer2", "tick Timer3", "run 25", "run 1000",
-    "run 0", "set ball.Top 7150", "set ball.Left 120", "set stepx 55.5", "set stepy -40",
-    "set cells(10,12) 9", "set cells(0,0) 3", "set levels(1,1) \"1\"", "set pattern 4",
-    "set pattern 0", "set lives 0", "set lives 6", "set bricksleft 1", "set paddledir 1",
-    "set Timer2.Interval 0", "set Timer1.Interval 25", "set brick(41).Caption \"x\"",
-    "set brick(7).BackColor [1,2,3]", "set life(1).Visible false", "set caption \"hi\"",
-    "get points", "get cells(5,3)", "get levels(2,4)", "get brick(500).Top", "get caption",
-    "get time_ms", "get draws", "get stalls", "get logostepy(2)", "get ball.Kind", "dump",
-    "# comment", "", "get cells", "set speed 1e30", "set jitterx -5", "set hiscore 2147483647",
-    "set points 9223372036854775807", "set logostepx(2) 1e300",
+    "show",
+    "seed 7",
+    "rnd 0.5 0.25 0",
+    "rnd 0.999999",
+    "keydown 39",
+    "keydown 37 1",
+    "keyup 39",
+    "keydown 80",
+    "keydown 112 7",
+    "keydown 113",
+    "click pause",
+    "click nextlevel",
+    "click gameover",
+    "tick Timer1",
+    "tick Timer2",
+    "tick Timer3",
+    "run 25",
+    "run 1000",
+    "run 0",
+    "set ball.Top 7150",
+    "set ball.Left 120",
+    "set stepx 55.5",
+    "set stepy -40",
+    "set cells(10,12) 9",
+    "set cells(0,0) 3",
+    "set levels(1,1) \"1\"",
+    "set pattern 4",
+    "set pattern 0",
+    "set lives 0",
+    "set lives 6",
+    "set bricksleft 1",
+    "set paddledir 1",
+    "set Timer2.Interval 0",
+    "set Timer1.Interval 25",
+    "set brick(41).Caption \"x\"",
+    "set brick(7).BackColor [1,2,3]",
+    "set life(1).Visible false",
+    "set caption \"hi\"",
+    "get points",
+    "get cells(5,3)",
+    "get levels(2,4)",
+    "get brick(500).Top",
+    "get caption",
+    "get time_ms",
+    "get draws",
+    "get stalls",
+    "get logostepy(2)",
+    "get ball.Kind",
+    "dump",
+    "# comment",
+    "",
+    "get cells",
+    "set speed 1e30",
+    "set jitterx -5",
+    "set hiscore 2147483647",
+    "set points 9223372036854775807",
+    "set logostepx(2) 1e300",
 };
 
 const std::vector<std::string> kTokens = {
-    "show", "set", "get", "run", "tick", "click", "keydown", "keyup", "rnd", "seed", "dump",
-    "ball.Left", "brick(0).Caption", "brick(-1).Top", "brick(99999999999).Top", "life(7)",
-    "cells(31,36)", "cells(-1,0)", "cells(1)", "levels(101,0)", "logoball(3).Left", "Timer4",
-    "nan", "NaN", "inf", "-inf", "1e309", "-0", "0x10", "\"", "\"\\u0000\"", "[", "]", "{}",
-    "[256,0,0]", "true", "null", "(", ")", ",", ".", "#", "\t", "99999999999999999999",
-    "-32769", "65536", "86400000", "1.5", "\xff\xfe", "é", "pause", "gameover", "nextlevel",
+    "show",
+    "set",
+    "get",
+    "run",
+    "tick",
+    "click",
+    "keydown",
+    "keyup",
+    "rnd",
+    "seed",
+    "dump",
+    "ball.Left",
+    "brick(0).Caption",
+    "brick(-1).Top",
+    "brick(99999999999).Top",
+    "life(7)",
+    "cells(31,36)",
+    "cells(-1,0)",
+    "cells(1)",
+    "levels(101,0)",
+    "logoball(3).Left",
+    "Timer4",
+    "nan",
+    "NaN",
+    "inf",
+    "-inf",
+    "1e309",
+    "-0",
+    "0x10",
+    "\"",
+    "\"\\u0000\"",
+    "[",
+    "]",
+    "{}",
+    "[256,0,0]",
+    "true",
+    "null",
+    "(",
+    ")",
+    ",",
+    ".",
+    "#",
+    "\t",
+    "99999999999999999999",
+    "-32769",
+    "65536",
+    "86400000",
+    "1.5",
+    "\xff\xfe",
+    "é",
+    "pause",
+    "gameover",
+    "nextlevel",
 };
 
 std::string mutate(std::mt19937& g, std::string line) {
-  auto pick = [&](std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(g); };
+  auto pick = [&](std::size_t n) {
+    return std::uniform_int_distribution<std::size_t>(0, n - 1)(g);
+  };
   switch (pick(7)) {
     case 0:  // replace a word
       if (!line.empty()) {
         auto at = line.find(' ');
-        line = (at == std::string::npos ? "" : line.substr(0, at + 1)) + kTokens[pick(kTokens.size())];
+        line =
+            (at == std::string::npos ? "" : line.substr(0, at + 1)) + kTokens[pick(kTokens.size())];
       }
       break;
     case 1:  // append a word
@@ -121,9 +216,8 @@ int main(int argc, char** argv) {
       return 1;
     }
     slowest = std::max(slowest, std::chrono::duration<double>(clock::now() - t0).count());
-    const bool well_formed =
-        (status == 0 && err.str().empty()) ||
-        (status == 2 && std::regex_match(err.str(), error_line));
+    const bool well_formed = (status == 0 && err.str().empty()) ||
+                             (status == 2 && std::regex_match(err.str(), error_line));
     if (!well_formed) {
       std::printf("FINDING: status %d, stderr '%s'\n--- script\n%s", status, err.str().c_str(),
                   script.str().c_str());

@@ -5,9 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <string>
-
 #include <fstream>
+#include <string>
 
 #include "tools/random_play.h"
 
@@ -50,8 +49,8 @@ int new_games(long count) {
     rt.new_game();
   }
   const long after = resident_kib();
-  std::printf("new games: %ld in a row, resident %ld KiB before, %ld KiB after (%+ld KiB)\n",
-              count, before, after, after - before);
+  std::printf("new games: %ld in a row, resident %ld KiB before, %ld KiB after (%+ld KiB)\n", count,
+              before, after, after - before);
   return after - before > 1024 ? 1 : 0;
 }
 
@@ -99,7 +98,8 @@ int main(int argc, char** argv) {
       "bot play: %.0f min of game time, %llu events in %.2f s (%.0f events/s): %llu levels "
       "cleared, patterns seen %d/3, %llu extra lives, %llu balls lost, %llu games over\n",
       b.game_ms / 60000, static_cast<unsigned long long>(b.events), bot_s,
-      static_cast<double>(b.events) / std::max(bot_s, 1e-9), static_cast<unsigned long long>(b.levels_cleared),
+      static_cast<double>(b.events) / std::max(bot_s, 1e-9),
+      static_cast<unsigned long long>(b.levels_cleared),
       __builtin_popcount(static_cast<unsigned>(b.patterns_seen)),
       static_cast<unsigned long long>(b.extra_lives), static_cast<unsigned long long>(b.stalls),
       static_cast<unsigned long long>(b.games_over));

@@ -70,7 +70,8 @@ int main(int argc, char** argv) {
   }
   if (mode == "--ball-in" && argc == 5) {
     const QRgb blue = qRgb(0, 0, 255);
-    const int y0 = std::max(0, py(std::atof(argv[3]))), y1 = std::min(img.height() - 1, py(std::atof(argv[4])));
+    const int y0 = std::max(0, py(std::atof(argv[3]))),
+              y1 = std::min(img.height() - 1, py(std::atof(argv[4])));
     for (int y = y0; y <= y1; ++y) {
       const auto* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
       for (int x = b.x0; x <= b.x1; ++x)
