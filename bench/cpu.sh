@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Share of one core a program uses under Xvfb, over a window of seconds.
-#   bench/cpu.sh [-s SECONDS] [-g WxH] [-w WxH] [-n TITLE] [-p] [-k KEYS] -- COMMAND [ARGS...]
+#   bench/cpu.sh [-s SECONDS] [-g WxH] [-w WxH] [-n TITLE] [-u] [-p] [-k KEYS] -- COMMAND [ARGS...]
+# -u unmaps the window first, as minimising it does.
 # -n picks the program's window by a title pattern (default ^Form1$).
 # -g sets the screen size, -w resizes the program's window; -k sends xdotool
 # key names to the window first; -p keeps a ball in play: every 2.5 s it
@@ -13,6 +14,7 @@ keys=
 name='^Form1$'
 play=
 size=
+unmap=
 while [ $# -gt 0 ]; do
   case "$1" in
     -s) seconds=$2; shift 2 ;;
@@ -21,6 +23,7 @@ while [ $# -gt 0 ]; do
     -p) play=1; shift ;;
     -n) name=$2; shift 2 ;;
     -w) size=$2; shift 2 ;;
+    -u) unmap=1; shift ;;
     --) shift; break ;;
     *) break ;;
   esac
@@ -45,6 +48,11 @@ if [ -n "$keys" ] && [ -n "$win" ]; then
 fi
 if [ -n "$size" ] && [ -n "$win" ]; then
   xdotool windowsize "$win" "${size%x*}" "${size#*x}"
+  sleep 1
+fi
+if [ -n "$unmap" ] && [ -n "$win" ]; then
+  # What minimising does without a window manager: the window is unmapped.
+  xdotool windowunmap "$win"
   sleep 1
 fi
 if [ -n "$play" ] && [ -n "$win" ]; then
