@@ -93,6 +93,23 @@ if wait_for 5 is_colour 8300 6850 "255 128 0"; then ok "holding Right takes the 
 if is_not_colour 4267 6706 "0 0 255"; then ok "the ball has left its resting place"; else not_ok "the ball has left its resting place"; fi
 xdotool keyup Right
 
+# --- The X server's own auto-repeat does not stutter the paddle -------------
+# A short repeat delay, so that a long hold turns into many release/press
+# pairs; a release that got through would stop the paddle short of the wall.
+xset r rate 120 40 2>/dev/null
+xdotool keydown Left
+wait_for 5 is_colour 300 6850 "255 128 0"
+xdotool keyup Left
+xdotool keydown Right
+sleep 0.4  # hold on past the repeat delay
+if is_not_colour 300 6850 "255 128 0" && wait_for 5 is_colour 8300 6850 "255 128 0"; then
+  ok "a held arrow crosses the board under X auto-repeat"
+else
+  not_ok "a held arrow crosses the board under X auto-repeat"
+fi
+xdotool keyup Right
+xset r rate 660 25 2>/dev/null
+
 # --- P shows Pause; a click on it hides it --------------------------------
 xdotool key p
 if wait_for 5 is_colour 3460 2980 "225 225 225"; then ok "P shows the Pause button"; else not_ok "P shows the Pause button"; fi

@@ -1,0 +1,102 @@
+// The window's key handling, with Qt key events sent to a real GameWindow on
+// the offscreen platform.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFocusEvent>
+#include <QKeyEvent>
+
+#include "app/window.h"
+
+namespace zandovik::app {
+namespace {
+
+using scene::Named;
+
+void send_key(GameWindow& w, QEvent::Type type, int key, quint64 timestamp) {
+  QKeyEvent ev(type, key, Qt::NoModifier);
+  ev.setTimestamp(timestamp);
+  QCoreApplication::sendEvent(&w, &ev);
+}
+
+// Lets the event loop run for `ms`, so a held-back release has had its
+// chance to be delivered.
+void run_events(int ms) {
+  QElapsedTimer t;
+  t.start();
+  while (t.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+TEST(Input, AnAutoRepeatReleaseAndPressPairNeverStopsThePaddle) {
+  GameWindow w;
+  auto& s = w.runtime().state();
+  send_key(w, QEvent::KeyPress, Qt::Key_Right, 100);
+  EXPECT_EQ(s.paddledir, 1);
+  send_key(w, QEvent::KeyRelease, Qt::Key_Right, 140);
+  EXPECT_EQ(s.paddledir, 1);                          // held back: it may be half of a repeat
+  send_key(w, QEvent::KeyPress, Qt::Key_Right, 140);  // the same timestamp: a repeat
+  run_events(60);
+  EXPECT_EQ(s.paddledir, 1);
+}
+
+TEST(Input, ARealReleaseStopsThePaddleShortlyAfter) {
+  GameWindow w;
+  auto& s = w.runtime().state();
+  send_key(w, QEvent::KeyPress, Qt::Key_Right, 100);
+  send_key(w, QEvent::KeyRelease, Qt::Key_Right, 200);
+  run_events(60);
+  EXPECT_EQ(s.paddledir, 0);
+}
+
+TEST(Input, AHeldReleaseIsDeliveredBeforeTheNextKeyKeepingTheOrder) {
+  GameWindow w;
+  auto& s = w.runtime().state();
+  send_key(w, QEvent::KeyPress, Qt::Key_Right, 100);
+  send_key(w, QEvent::KeyRelease, Qt::Key_Right, 150);
+  send_key(w, QEvent::KeyPress, Qt::Key_Left, 151);  // released Right, then Left
+  run_events(60);
+  EXPECT_EQ(s.paddledir, 2);
+}
+
+TEST(Input, PAndF1ActOnEveryKeyDownAndF11NeverReachesTheGame) {
+  GameWindow w;
+  auto& s = w.runtime().state();
+  send_key(w, QEvent::KeyPress, Qt::Key_F1, 100);
+  send_key(w, QEvent::KeyPress, Qt::Key_F1, 130);  // a repeat acts again
+  EXPECT_EQ(s.pattern, 3);
+  send_key(w, QEvent::KeyPress, Qt::Key_Right, 140);
+  send_key(w, QEvent::KeyRelease, Qt::Key_F11, 150);  // not a game key: no stop
+  run_events(60);
+  EXPECT_EQ(s.paddledir, 1);
+  send_key(w, QEvent::KeyPress, Qt::Key_P, 160);
+  EXPECT_TRUE(w.runtime().scene().get(Named::pause).visible);
+}
+
+TEST(Input, LosingTheFocusDuringPlayPausesAndStopsThePaddle) {
+  GameWindow w;
+  auto& s = w.runtime().state();
+  send_key(w, QEvent::KeyPress, Qt::Key_Left, 100);
+  QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+  QCoreApplication::sendEvent(&w, &out);
+  EXPECT_EQ(s.paddledir, 0);
+  EXPECT_TRUE(w.runtime().scene().get(Named::pause).visible);
+  EXPECT_EQ(w.runtime().scene().get(Named::Timer1).interval, 0);
+  // Already stopped: looking away again changes nothing more.
+  w.runtime().click(game::ButtonId::pause);
+  w.runtime().scene().set_interval(w.runtime().scene().get(Named::Timer1), 0);
+  w.runtime().scene().set_interval(w.runtime().scene().get(Named::Timer2), 0);
+  w.runtime().sync_timers();
+  QCoreApplication::sendEvent(&w, &out);
+  EXPECT_FALSE(w.runtime().scene().get(Named::pause).visible);
+}
+
+}  // namespace
+}  // namespace zandovik::app
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
