@@ -31,13 +31,10 @@ done
 [ $# -gt 0 ] || { echo "usage: bench/cpu.sh [-s S] [-g WxH] [-k KEYS] -- COMMAND" >&2; exit 2; }
 
 work=$(mktemp -d)
-cleanup() { kill "${player:-}" "${pid:-}" "${xvfb:-}" 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$work"; }
+cleanup() { kill "${player:-}" "${pid:-}" "${xvfb_pid:-}" 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$work"; }
 trap cleanup EXIT
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 "${geometry}x24" -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(cat "$work/display")" XDG_RUNTIME_DIR=$work
+. "$(dirname "${BASH_SOURCE[0]}")/../tests/window/xvfb.sh"
+start_xvfb "$geometry" "$work" || { echo "Xvfb did not start" >&2; exit 1; }
 "$@" >/dev/null 2>&1 &
 pid=$!
 win=$(timeout 10 xdotool search --sync --all --onlyvisible --pid "$pid" --name "$name" 2>/dev/null | head -n 1 || true)

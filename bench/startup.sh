@@ -5,13 +5,10 @@ set -euo pipefail
 runs=${1:-10}
 bin=${WINDOW_BENCH:-$(dirname "$0")/../build/bench/window_bench}
 work=$(mktemp -d)
-cleanup() { kill "${xvfb:-}" 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$work"; }
+cleanup() { kill "${xvfb_pid:-}" 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$work"; }
 trap cleanup EXIT
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(cat "$work/display")" XDG_RUNTIME_DIR=$work
+. "$(dirname "${BASH_SOURCE[0]}")/../tests/window/xvfb.sh"
+start_xvfb 1280x1024 "$work" || { echo "Xvfb did not start" >&2; exit 1; }
 "$bin" --startup >/dev/null 2>&1 || true  # warm the caches once
 for _ in $(seq "$runs"); do
   ZANDOVIK_T0_NS=$(date +%s%N) "$bin" --startup 2>/dev/null | sed -n 's/startup_ms=//p'

@@ -166,34 +166,18 @@ void Scene::mark(const Element& e) {
   }
 }
 
-void Scene::set_left(Element& e, double v) {
-  float f = to_single(v);
-  if (f == e.left) return;
+void Scene::set_geometry(Element& e, float Element::*field, double v) {
+  const float f = to_single(v);
+  if (f == e.*field) return;
   mark(e);
-  e.left = f;
-  mark(e);
-}
-void Scene::set_top(Element& e, double v) {
-  float f = to_single(v);
-  if (f == e.top) return;
-  mark(e);
-  e.top = f;
+  e.*field = f;
   mark(e);
 }
-void Scene::set_width(Element& e, double v) {
-  float f = to_single(v);
-  if (f == e.width) return;
-  mark(e);
-  e.width = f;
-  mark(e);
-}
-void Scene::set_height(Element& e, double v) {
-  float f = to_single(v);
-  if (f == e.height) return;
-  mark(e);
-  e.height = f;
-  mark(e);
-}
+
+void Scene::set_left(Element& e, double v) { set_geometry(e, &Element::left, v); }
+void Scene::set_top(Element& e, double v) { set_geometry(e, &Element::top, v); }
+void Scene::set_width(Element& e, double v) { set_geometry(e, &Element::width, v); }
+void Scene::set_height(Element& e, double v) { set_geometry(e, &Element::height, v); }
 void Scene::move(Element& e, double x, double y) {
   float fx = to_single(x), fy = to_single(y);
   if (fx == e.left && fy == e.top) return;

@@ -109,6 +109,7 @@ class Scene {
 
  private:
   Element& add(Element e);
+  void set_geometry(Element& e, float Element::*field, double v);
   void mark(const Element& e);
   std::vector<int>& index_table(Array a);
   const std::vector<int>& index_table(Array a) const;

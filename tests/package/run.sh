@@ -12,7 +12,7 @@ fi
 work=$(mktemp -d)
 cleanup() {
   [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null
-  [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null
+  [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null
   wait 2>/dev/null
   dpkg -r zandovik >/dev/null 2>&1
   rm -rf "$work"
@@ -41,12 +41,8 @@ if command -v appstreamcli >/dev/null; then
   echo "ok - appstreamcli accepts the metainfo"
 fi
 
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(cat "$work/display")" XDG_RUNTIME_DIR=$work
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+. "$(dirname "${BASH_SOURCE[0]}")/../window/xvfb.sh"
+start_xvfb 1280x1024 "$work" || fail "Xvfb starts"
 /usr/bin/zandovik >"$work/game.log" 2>&1 &
 pid=$!
 win=$(timeout 10 xdotool search --sync --all --onlyvisible --pid "$pid" --name '^Form1$' | head -n 1)

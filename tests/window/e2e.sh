@@ -64,14 +64,9 @@ rc=$?
 if [ $rc -eq 1 ] && grep -qi "display" <<<"$out"; then ok "unreachable display: status 1"; else not_ok "unreachable display (status $rc: $out)"; fi
 
 # --- A private X server ---------------------------------------------------
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-wait_for 10 test -s "$work/display" || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-export DISPLAY=":$(cat "$work/display")"
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
-export XDG_RUNTIME_DIR=$work/runtime
-mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+# shellcheck source=tests/window/xvfb.sh
+. "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
+start_xvfb 1280x1024 "$work" || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
 xset r on 2>/dev/null
 
 "$bin" >"$work/game.log" 2>&1 &

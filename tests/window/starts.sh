@@ -6,14 +6,10 @@ xctl=${XCTL:?}
 probe=${SHOT_PROBE:?}
 runs=${RUNS:-100}
 work=$(mktemp -d)
-cleanup() { kill "${xvfb:-}" 2>/dev/null; wait 2>/dev/null; rm -rf "$work"; }
+cleanup() { kill "${xvfb_pid:-}" 2>/dev/null; wait 2>/dev/null; rm -rf "$work"; }
 trap cleanup EXIT
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(cat "$work/display")" XDG_RUNTIME_DIR=$work
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+. "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
+start_xvfb 1280x1024 "$work" || { echo "Xvfb did not start"; exit 1; }
 # xdotool gives up when a window vanishes under it (the last run closing),
 # so ask again until the window shows.
 find_window() {

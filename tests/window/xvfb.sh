@@ -1,0 +1,19 @@
+# Sourced by the window tests and the window benchmarks.
+# start_xvfb WxH DIR: a private X server on a free display; sets DISPLAY,
+# XDG_RUNTIME_DIR and xvfb_pid, and returns non-zero if it did not start.
+start_xvfb() {
+  local geometry=$1 dir=$2
+  exec 3>"$dir/display"
+  Xvfb -displayfd 3 -screen 0 "${geometry}x24" -nolisten tcp >"$dir/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  exec 3>&-
+  for _ in $(seq 200); do
+    [ -s "$dir/display" ] && break
+    sleep 0.05
+  done
+  [ -s "$dir/display" ] || return 1
+  export DISPLAY=":$(cat "$dir/display")"
+  export XDG_RUNTIME_DIR=$dir/runtime
+  mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+  unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+}
