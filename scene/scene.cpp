@@ -174,10 +174,18 @@ void Scene::set_geometry(Element& e, float Element::*field, double v) {
   mark(e);
 }
 
-void Scene::set_left(Element& e, double v) { set_geometry(e, &Element::left, v); }
-void Scene::set_top(Element& e, double v) { set_geometry(e, &Element::top, v); }
-void Scene::set_width(Element& e, double v) { set_geometry(e, &Element::width, v); }
-void Scene::set_height(Element& e, double v) { set_geometry(e, &Element::height, v); }
+void Scene::set_left(Element& e, double v) {
+  set_geometry(e, &Element::left, v);
+}
+void Scene::set_top(Element& e, double v) {
+  set_geometry(e, &Element::top, v);
+}
+void Scene::set_width(Element& e, double v) {
+  set_geometry(e, &Element::width, v);
+}
+void Scene::set_height(Element& e, double v) {
+  set_geometry(e, &Element::height, v);
+}
 void Scene::move(Element& e, double x, double y) {
   float fx = to_single(x), fy = to_single(y);
   if (fx == e.left && fy == e.top) return;
