@@ -218,6 +218,21 @@ if start_game; then
   xdotool keyup Left
 fi
 
+# --- A fractional device-pixel ratio: edges stay on whole pixels -------------
+if QT_SCALE_FACTOR=1.25 start_game; then
+  # Pure design colours right next to edges mean nothing was smeared.
+  if is_colour 1000 6000 "128 255 128" && is_colour 4267 6850 "255 128 0" &&
+    is_colour 3900 2060 "255 0 0" && is_colour 2000 900 "255 0 0"; then
+    ok "at a device-pixel ratio of 1.25 the scene paints crisply"
+  else
+    not_ok "at a device-pixel ratio of 1.25 the scene paints crisply"
+  fi
+  kill "$game_pid"
+  ends_within 2
+else
+  not_ok "the game starts at a device-pixel ratio of 1.25"
+fi
+
 # --- A missing font: the fallback is named once --------------------------------
 mkdir -p "$work/fonts"
 cp "$(fc-match -f '%{file}' 'DejaVu Sans Mono')" "$work/fonts/" 2>/dev/null
