@@ -17,37 +17,39 @@ namespace app = zandovik::app;
 namespace game = zandovik::game;
 namespace scene = zandovik::scene;
 
-QSize size_of(const benchmark::State& st) {
-  return st.range(0) == 0 ? QSize(994, 855) : QSize(3840, 2160);
-}
-
-void BM_FullFrame(benchmark::State& st) {
-  Harness h;
-  const QSize size = size_of(st);
-  QImage img(size, QImage::Format_RGB32);
-  app::RenderCache cache;
-  const app::Viewport vp = app::Viewport::fit(size);
-  for (auto _ : st) {
+// An offscreen window of the size the benchmark argument picks, with the
+// window's picture cache.
+struct Canvas {
+  explicit Canvas(const benchmark::State& st)
+      : size(st.range(0) == 0 ? QSize(994, 855) : QSize(3840, 2160)),
+        img(size, QImage::Format_RGB32),
+        vp(app::Viewport::fit(size)) {}
+  // One painter for all the region's boxes, as a paint event has.
+  void paint(const scene::Scene& s, const QRegion& region) {
     QPainter p(&img);
     app::PaintOptions opts;
     opts.cache = &cache;
-    app::paint_scene(p, h.ui(), vp, QRect(QPoint(0, 0), size), opts);
+    for (const QRect& r : region) app::paint_scene(p, s, vp, r, opts);
   }
+  void paint_all(const scene::Scene& s) { paint(s, QRegion(QRect(QPoint(0, 0), size))); }
+
+  QSize size;
+  QImage img;
+  app::RenderCache cache;
+  app::Viewport vp;
+};
+
+void BM_FullFrame(benchmark::State& st) {
+  Harness h;
+  Canvas canvas(st);
+  for (auto _ : st) canvas.paint_all(h.ui());
 }
 BENCHMARK(BM_FullFrame)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_TypicalTickRepaint(benchmark::State& st) {
   Harness h;
-  const QSize size = size_of(st);
-  QImage img(size, QImage::Format_RGB32);
-  app::RenderCache cache;
-  const app::Viewport vp = app::Viewport::fit(size);
-  {
-    QPainter p(&img);
-    app::PaintOptions opts;
-    opts.cache = &cache;
-    app::paint_scene(p, h.ui(), vp, QRect(QPoint(0, 0), size), opts);
-  }
+  Canvas canvas(st);
+  canvas.paint_all(h.ui());
   h.s.stepx = 60;
   h.s.stepy = 40;
   h.s.jitterx = 1;
@@ -68,12 +70,10 @@ void BM_TypicalTickRepaint(benchmark::State& st) {
     ++k;
     auto dirty = h.ui().take_dirty();
     QRegion region;
-    for (const auto& r : dirty.rects) region += vp.rect(r.x, r.y, r.w, r.h).adjusted(-3, -3, 3, 3);
+    for (const auto& r : dirty.rects)
+      region += canvas.vp.rect(r.x, r.y, r.w, r.h).adjusted(-3, -3, 3, 3);
     st.ResumeTiming();
-    QPainter p(&img);
-    app::PaintOptions opts;
-    opts.cache = &cache;
-    for (const QRect& r : region) app::paint_scene(p, h.ui(), vp, r, opts);
+    canvas.paint(h.ui(), region);
   }
 }
 BENCHMARK(BM_TypicalTickRepaint)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
