@@ -16,18 +16,13 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
+# shellcheck source=tests/window/xvfb.sh
 . "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
 start_xvfb 1280x1024 "$work" || { echo "Xvfb did not start"; exit 1; }
 
 "$bin" >"$work/game.log" 2>&1 &
 game_pid=$!
-win=
-for _ in $(seq 500); do
-  win=$(xdotool search --all --onlyvisible --pid "$game_pid" --name '^Form1$' 2>/dev/null | head -n 1)
-  [ -n "$win" ] && break
-  sleep 0.02
-done
-[ -n "$win" ] || { echo "not ok - the window Form1 maps"; exit 1; }
+win=$(find_window "$game_pid") || { echo "not ok - the window Form1 maps"; exit 1; }
 painted() {
   import -window root "$work/shot.png" 2>/dev/null && "$probe" "$work/shot.png" --board >/dev/null 2>&1
 }

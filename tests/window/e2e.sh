@@ -174,13 +174,7 @@ game_pid=
 start_game() {
   "$bin" "$@" >"$work/game.log" 2>&1 &
   game_pid=$!
-  win=
-  for _ in $(seq 500); do
-    win=$(xdotool search --all --onlyvisible --pid "$game_pid" --name '^Form1$' 2>/dev/null | head -n 1)
-    [ -n "$win" ] && break
-    sleep 0.02
-  done
-  [ -n "$win" ] && wait_for 10 board_painted
+  win=$(find_window "$game_pid") && wait_for 10 board_painted
 }
 ends_within() {
   local limit=$1

@@ -10,17 +10,6 @@ cleanup() { kill "${xvfb_pid:-}" 2>/dev/null; wait 2>/dev/null; rm -rf "$work"; 
 trap cleanup EXIT
 . "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
 start_xvfb 1280x1024 "$work" || { echo "Xvfb did not start"; exit 1; }
-# xdotool gives up when a window vanishes under it (the last run closing),
-# so ask again until the window shows.
-find_window() {
-  local w
-  for _ in $(seq 500); do
-    w=$(xdotool search --all --onlyvisible --pid "$1" --name '^Form1$' 2>/dev/null | head -n 1)
-    [ -n "$w" ] && { echo "$w"; return 0; }
-    sleep 0.02
-  done
-  return 1
-}
 painted() {
   import -window root "$work/shot.png" 2>/dev/null && "$probe" "$work/shot.png" --board >/dev/null 2>&1
 }
