@@ -1,11 +1,13 @@
 #include "app/keys.h"
 
+#include "game/rules.h"
+
 namespace zandovik::app {
 
 int virtual_key(int k) {
   if (k >= Qt::Key_A && k <= Qt::Key_Z) return 'A' + (k - Qt::Key_A);  // either case
   if (k >= Qt::Key_0 && k <= Qt::Key_9) return '0' + (k - Qt::Key_0);
-  if (k >= Qt::Key_F1 && k <= Qt::Key_F24) return 112 + (k - Qt::Key_F1);
+  if (k >= Qt::Key_F1 && k <= Qt::Key_F24) return game::kKeyF1 + (k - Qt::Key_F1);
   switch (k) {
     case Qt::Key_Backspace:
       return 8;
@@ -39,11 +41,11 @@ int virtual_key(int k) {
     case Qt::Key_Home:
       return 36;
     case Qt::Key_Left:
-      return 37;
+      return game::kKeyLeft;
     case Qt::Key_Up:
       return 38;
     case Qt::Key_Right:
-      return 39;
+      return game::kKeyRight;
     case Qt::Key_Down:
       return 40;
     case Qt::Key_Print:

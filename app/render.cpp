@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QPainterPath>
 #include <QTextOption>
 #include <algorithm>
@@ -212,14 +213,24 @@ void paint_element(QPainter& p, const Element& e, const Viewport& vp, RenderCach
     return;
   }
   const QRect r = vp.rect(e);
-  // Auto-sized labels may reach past their box: give them room.
-  const int extra_w = e.autosize ? r.width() * 2 + r.height() * 4 : 0;
-  const int extra_h = e.autosize ? r.height() : 0;
   const std::string key = look_key(e, r, pressed);
   const QImage* img = cache->find(key);
   if (!img) {
-    QImage fresh(r.width() + extra_w + 2, r.height() + extra_h + 2,
-                 QImage::Format_ARGB32_Premultiplied);
+    QSize size(r.width() + 2, r.height() + 2);
+    if (e.autosize) {
+      // An auto-sized label's text may reach past its box: as far as the
+      // text does, no further.
+      const QFontMetrics fm(scene_font(e.font, vp));
+      const QRect text = fm.boundingRect(QString::fromStdString(e.caption));
+      size = size.expandedTo(QSize(text.width() + vp.px(2 * kTwipsPerPixel) + 4,
+                                   fm.height() + vp.px(2 * kTwipsPerPixel) + 4));
+    }
+    QImage fresh(size, QImage::Format_ARGB32_Premultiplied);
+    if (fresh.isNull()) {
+      // No memory for the picture: draw straight onto the target instead.
+      paint_uncached(p, e, vp, pressed);
+      return;
+    }
     fresh.fill(Qt::transparent);
     QPainter ip(&fresh);
     Viewport local = vp;
@@ -236,13 +247,25 @@ void paint_element(QPainter& p, const Element& e, const Viewport& vp, RenderCach
 
 }  // namespace
 
+void RenderCache::use_for(const Viewport& vp) {
+  if (vp.scale == scale_) return;
+  scale_ = vp.scale;
+  images_ = {};  // a fresh table: the old one's buckets go too
+  bytes_ = 0;
+}
+
 const QImage* RenderCache::find(const std::string& key) const {
   auto it = images_.find(key);
   return it == images_.end() ? nullptr : &it->second;
 }
 
 const QImage& RenderCache::put(std::string key, QImage img) {
-  if (images_.size() >= kMaxImages) images_.clear();
+  const auto cost = static_cast<std::size_t>(img.sizeInBytes()) + key.size();
+  if (bytes_ + cost > kMaxBytes) {
+    images_.clear();
+    bytes_ = 0;
+  }
+  bytes_ += cost;
   return images_[std::move(key)] = std::move(img);
 }
 
@@ -278,6 +301,7 @@ void paint_button(QPainter& p, const Element& e, const Viewport& vp, bool presse
 }
 
 void prepare_buttons(const scene::Scene& s, const Viewport& vp, RenderCache& cache) {
+  cache.use_for(vp);
   QImage scratch(1, 1, QImage::Format_ARGB32_Premultiplied);
   QPainter p(&scratch);
   for (Named n : {Named::pause, Named::gameover, Named::nextlevel})
@@ -286,6 +310,7 @@ void prepare_buttons(const scene::Scene& s, const Viewport& vp, RenderCache& cac
 
 void paint_scene(QPainter& p, const scene::Scene& s, const Viewport& vp, const QRect& clip,
                  PaintOptions opts) {
+  if (opts.cache) opts.cache->use_for(vp);
   p.save();
   p.setClipRect(clip);
   const QRect client = vp.client();

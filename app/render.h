@@ -47,16 +47,24 @@ QFont scene_font(const scene::Font& f, const Viewport& vp);
 QColor to_qcolor(scene::Rgb c);
 
 // Finished pictures of elements, so a repaint blits instead of drawing
-// paths and text again. Keyed by everything that shows; cleared when full.
+// paths and text again. Keyed by everything that shows, and only for the
+// current size: a new scale starts afresh, so memory follows the window
+// instead of every size it ever had. Cleared when over its byte budget.
 class RenderCache {
  public:
+  static constexpr std::size_t kMaxBytes = 32u << 20;
+
+  // Keep the pictures only if they were drawn at this viewport.
+  void use_for(const Viewport& vp);
   const QImage* find(const std::string& key) const;
   const QImage& put(std::string key, QImage img);
   std::size_t size() const { return images_.size(); }
+  std::size_t bytes() const { return bytes_; }
 
  private:
-  static constexpr std::size_t kMaxImages = 4096;
   std::unordered_map<std::string, QImage> images_;
+  std::size_t bytes_ = 0;
+  double scale_ = 0;
 };
 
 struct PaintOptions {

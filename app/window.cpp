@@ -1,5 +1,10 @@
 #include "app/window.h"
 
+// The C header names a member `explicit`, a C++ keyword.
+#define explicit explicit_
+#include <xcb/xkb.h>
+#undef explicit
+
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -9,7 +14,9 @@
 #include <QScreen>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
+#include <new>
 
 #include "app/keys.h"
 
@@ -19,9 +26,25 @@ using scene::Named;
 
 namespace {
 
-// A held-back key release waits this long for the press of an auto-repeat
-// pair; a real release stops the paddle this much later, unnoticeably.
+// Where the X server will not send repeats as presses only, a held-back
+// key release waits this long for the press of an auto-repeat pair; a real
+// release stops the paddle this much later, unnoticeably.
 constexpr int kReleaseHoldMs = 12;
+
+// Ask the X server for detectable auto-repeat on the window's connection.
+// False where it refuses, and away from X11 (Wayland repeats are presses).
+bool ask_detectable_repeat() {
+  auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+  if (!x11 || !x11->connection()) return false;
+  xcb_connection_t* c = x11->connection();
+  free(xcb_xkb_use_extension_reply(c, xcb_xkb_use_extension(c, 1, 0), nullptr));
+  constexpr std::uint32_t kFlag = XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT;
+  auto* reply = xcb_xkb_per_client_flags_reply(
+      c, xcb_xkb_per_client_flags(c, XCB_XKB_ID_USE_CORE_KBD, kFlag, kFlag, 0, 0, 0), nullptr);
+  const bool ok = reply && (reply->value & kFlag);
+  free(reply);
+  return ok;
+}
 
 // The default size: as large as fits comfortably, in quarter steps.
 QSize default_size(const QScreen* screen) {
@@ -37,11 +60,8 @@ QSize default_size(const QScreen* screen) {
 
 }  // namespace
 
-GameWindow::GameWindow()
-    : runtime_(state_, rng_,
-               game::Runtime::Hooks{[this] { return clock_.isValid() ? clock_ms() : 0.0; },
-                                    [this](double ms) { stall_wait(ms); }}) {
-  clock_.start();
+GameWindow::GameWindow() : runtime_(state_, rng_, &clock_) {
+  detectable_repeat_ = ask_detectable_repeat();
   setWindowTitle(scene::kInitialCaption);
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -69,6 +89,12 @@ Viewport GameWindow::viewport() const {
 
 void GameWindow::paintEvent(QPaintEvent* ev) {
   QPainter p(this);
+  // The window's image could not be allocated: out of memory, handled as
+  // any failed allocation is.
+  if (!p.isActive()) {
+    if (auto out_of_memory = std::get_new_handler()) out_of_memory();
+    return;
+  }
   const double dpr = devicePixelRatioF();
   // Paint in device pixels so that every edge lands on a whole pixel.
   p.scale(1 / dpr, 1 / dpr);
@@ -89,6 +115,16 @@ void GameWindow::paintEvent(QPaintEvent* ev) {
 }
 
 void GameWindow::resizeEvent(QResizeEvent*) {
+  // The toolkit answers an image it cannot allocate with warnings and an
+  // unpainted window; ask for room for the window's image (and one more
+  // for the upload) first, so a size that does not fit ends cleanly.
+  const double dpr = devicePixelRatioF();
+  const double bytes = 2 * 4 * std::ceil(width() * dpr) * std::ceil(height() * dpr);
+  void* volatile room = std::malloc(static_cast<std::size_t>(bytes));
+  if (!room) {
+    if (auto out_of_memory = std::get_new_handler()) out_of_memory();
+  }
+  std::free(room);
   update();
   if (frames_ > 0)
     QTimer::singleShot(0, this, [this] { prepare_buttons(runtime_.scene(), viewport(), cache_); });
@@ -126,7 +162,7 @@ void GameWindow::push_dirty() {
 }
 
 void GameWindow::after_event() {
-  if (closing_ || !runtime_.shown()) return;
+  if (!runtime_.shown()) return;
   auto& scene = runtime_.scene();
   if (scene.window_caption_writes() != caption_writes_seen_ ||
       runtime_.generation() != generation_seen_) {
@@ -143,31 +179,17 @@ void GameWindow::arm_timer() {
     tick_timer_.stop();
     return;
   }
-  const double wait = *due - clock_ms();
+  const double wait = *due - clock_.now();
   tick_timer_.start(std::max(0, static_cast<int>(std::ceil(wait))));
 }
 
 void GameWindow::on_timer() {
-  // While a stall holds the game, the runtime ticks nothing; the ticks
-  // that fell due run once after it.
-  if (runtime_.busy() || closing_) return;
   try {
-    runtime_.advance_to(clock_ms());
+    runtime_.advance_to(clock_.now());
   } catch (const std::exception& e) {
     std::fprintf(stderr, "zandovik: %s\n", e.what());
   }
   after_event();
-}
-
-void GameWindow::stall_wait(double ms) {
-  push_dirty();  // show where the ball was lost while the game holds still
-  QEventLoop loop;
-  stall_loop_ = &loop;
-  QTimer::singleShot(static_cast<int>(ms), Qt::PreciseTimer, &loop, &QEventLoop::quit);
-  // Repaints and closing the window go on; keys and clicks reach the
-  // runtime, which holds them and handles them, in order, after the stall.
-  loop.exec();
-  stall_loop_ = nullptr;
 }
 
 void GameWindow::flush_release() {
@@ -203,6 +225,11 @@ void GameWindow::keyReleaseEvent(QKeyEvent* ev) {
   if (ev->key() == Qt::Key_F11) return;
   if (ev->isAutoRepeat()) return;
   if (held_release_) flush_release();
+  if (detectable_repeat_) {
+    runtime_.key_up(virtual_key(ev->key()), shift_state(ev->modifiers()));
+    after_event();
+    return;
+  }
   held_release_ =
       HeldRelease{virtual_key(ev->key()), shift_state(ev->modifiers()), ev->key(), ev->timestamp()};
   release_timer_.start(kReleaseHoldMs);
@@ -220,7 +247,7 @@ void GameWindow::changeEvent(QEvent* ev) {
 }
 
 void GameWindow::focus_lost() {
-  if (closing_ || !runtime_.shown()) return;
+  if (!runtime_.shown()) return;
   // No key can stay held while the window is away.
   if (held_release_) {
     flush_release();
@@ -239,7 +266,7 @@ std::optional<Named> GameWindow::button_at(QPointF pos) const {
   const QPoint device(static_cast<int>(pos.x() * dpr), static_cast<int>(pos.y() * dpr));
   std::optional<Named> best;
   std::uint64_t best_z = 0;
-  for (Named n : {Named::pause, Named::gameover, Named::nextlevel}) {
+  for (Named n : game::kButtons) {
     const auto& b = runtime_.scene().get(n);
     if (b.visible && vp.rect(b).contains(device) && (!best || b.z > best_z)) {
       best = n;
@@ -268,11 +295,8 @@ void GameWindow::mouseReleaseEvent(QMouseEvent* ev) {
   pressed_.reset();
   update();
   if (button_at(ev->position()) != pressed) return;
-  const game::ButtonId id = pressed == Named::pause       ? game::ButtonId::pause
-                            : pressed == Named::nextlevel ? game::ButtonId::nextlevel
-                                                          : game::ButtonId::gameover;
   try {
-    runtime_.click(id);
+    runtime_.click(pressed);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "zandovik: %s\n", e.what());
   }
@@ -280,9 +304,7 @@ void GameWindow::mouseReleaseEvent(QMouseEvent* ev) {
 }
 
 void GameWindow::closeEvent(QCloseEvent* ev) {
-  closing_ = true;
   tick_timer_.stop();
-  if (stall_loop_) stall_loop_->quit();
   ev->accept();
   QCoreApplication::quit();
 }

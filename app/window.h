@@ -2,7 +2,6 @@
 // The game's window: draws the Scene, turns Qt input into game events and
 // wakes the event runtime when a timer falls due.
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -12,6 +11,18 @@
 #include "game/runtime.h"
 
 namespace zandovik::app {
+
+// Real time since the window was made. It cannot be hurried: the runtime
+// holds a stall as state and the window wakes it when the stall is over.
+class SteadyClock final : public game::Clock {
+ public:
+  SteadyClock() { timer_.start(); }
+  double now() const override { return static_cast<double>(timer_.nsecsElapsed()) / 1e6; }
+  bool sleep_until(double) override { return false; }
+
+ private:
+  QElapsedTimer timer_;
+};
 
 class GameWindow : public QWidget {
  public:
@@ -41,8 +52,6 @@ class GameWindow : public QWidget {
     quint64 timestamp = 0;
   };
 
-  double clock_ms() const { return static_cast<double>(clock_.nsecsElapsed()) / 1e6; }
-  void stall_wait(double ms);
   void after_event();
   void push_dirty();
   void arm_timer();
@@ -54,13 +63,14 @@ class GameWindow : public QWidget {
 
   game::GameState state_{};
   scene::Rng rng_;
-  QElapsedTimer clock_;
+  SteadyClock clock_;
   game::Runtime runtime_;
   QTimer tick_timer_;
   QTimer release_timer_;
   std::optional<HeldRelease> held_release_;
-  QEventLoop* stall_loop_ = nullptr;
-  bool closing_ = false;
+  // The X server sends a held key's repeats as presses only: a release is
+  // then always the player letting go.
+  bool detectable_repeat_ = false;
   std::uint64_t frames_ = 0;
   std::uint64_t generation_seen_ = 0;
   std::uint32_t caption_writes_seen_ = ~0u;

@@ -112,9 +112,9 @@ int main(int argc, char** argv) {
   int held = 0;
   QObject::connect(&bot, &QTimer::timeout, [&] {
     auto& ui = rt.scene();
-    if (ui.get(Named::gameover).visible) rt.click(zandovik::game::ButtonId::gameover);
-    if (ui.get(Named::nextlevel).visible) rt.click(zandovik::game::ButtonId::nextlevel);
-    if (ui.get(Named::pause).visible) rt.click(zandovik::game::ButtonId::pause);
+    if (ui.get(Named::gameover).visible) rt.click(zandovik::scene::Named::gameover);
+    if (ui.get(Named::nextlevel).visible) rt.click(zandovik::scene::Named::nextlevel);
+    if (ui.get(Named::pause).visible) rt.click(zandovik::scene::Named::pause);
     const auto& ball = ui.get(Named::ball);
     const auto& paddle = ui.get(Named::paddle);
     int want = ball.left + ball.width / 2 < paddle.left + paddle.width / 2 ? 37 : 39;

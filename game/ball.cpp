@@ -14,7 +14,7 @@ void launch(Game& g) {
   // Drawn as 30..60 and used as radians as it stands: the direction is in
   // effect random and may point down.
   const float a = static_cast<float>(30 + 30 * static_cast<double>(g.rng.rnd()));
-  s.stepy = scene::to_i16(s.speed * std::cos(static_cast<double>(a)));
+  s.stepy = s.speed * std::cos(static_cast<double>(a));
   const double side = s.speed * std::sin(static_cast<double>(a));
   s.stepx = s.paddledir == 1 ? -side : side;
 }
@@ -22,10 +22,10 @@ void launch(Game& g) {
 // One in five ceiling bounces takes a brick off the count.
 void ceiling_draw(Game& g) {
   GameState& s = g.s;
-  s.luckdraw = static_cast<std::int16_t>(scene::Int(5.0 * g.rng.rnd()));
+  s.luckdraw = scene::Int(5.0 * g.rng.rnd());
   g.ui.set_window_caption(scene::Str(s.luckdraw));
   if (s.luckdraw == 0) {
-    s.bricksleft = scene::sat_add(s.bricksleft, -1);
+    s.bricksleft -= 1;
     g.ui.set_caption(g.ui.get(Named::numbricks), scene::bricks_text(s.bricksleft));
     if (s.bricksleft == 0) nextlvl(g);
   }
@@ -52,14 +52,14 @@ void Timer2_Timer(Game& g) {
   }
   if (y < s.boardtop) {
     y = s.boardtop;
-    s.stepy = static_cast<std::int16_t>(-s.stepy);
+    s.stepy = -s.stepy;
     s.jittery = jitter(g.rng);
     ceiling_draw(g);
   }
   if (y > s.boardbottom) {
     // Bottom edge on the floor: the probe takes that as the ball lost.
     y = s.boardbottom - ball.height;
-    s.stepy = static_cast<std::int16_t>(-s.stepy);
+    s.stepy = -s.stepy;
     s.jittery = jitter(g.rng);
   }
   g.ui.move(ball, x, y);

@@ -11,13 +11,8 @@ using scene::Named;
 
 namespace {
 
-constexpr int kColumns = 20;
-constexpr int kRows = 25;
-constexpr int kFirstPatternRow = 3;  // two empty rows above every pattern
-constexpr int kPatternRowsUsed = 10;
-
 using PatternRows = std::array<const char*, kPatternRowsUsed>;
-constexpr std::array<PatternRows, 3> kPatterns = {{
+constexpr std::array<PatternRows, kPatternCount> kPatterns = {{
     {"11111111111111111111", "01111111111111111110", "00111111111111111100", "00011111111111111000",
      "00001111111111110000", "00000111111111100000", "00000011111111000000", "00000001111110000000",
      "00000000111100000000", "00000000011000000000"},
@@ -32,12 +27,12 @@ constexpr std::array<PatternRows, 3> kPatterns = {{
 // The value of column x in a pattern row. A missing or non-digit character
 // (only reachable through a hand-edited table) reads as an empty cell, and a
 // pattern outside the table builds an empty board.
-std::int16_t pattern_digit(const GameState& s, std::int64_t row, int x) {
+int pattern_digit(const GameState& s, std::int64_t row, int x) {
   if (s.pattern < 0 || s.pattern >= kPatternSlots || row < 0 || row >= kPatternRows) return 0;
   const std::string& text = s.levels[s.pattern][row];
   if (x < 1 || x > static_cast<int>(text.size())) return 0;
   char c = text[x - 1];
-  return (c >= '0' && c <= '9') ? static_cast<std::int16_t>(c - '0') : 0;
+  return (c >= '0' && c <= '9') ? c - '0' : 0;
 }
 
 }  // namespace
@@ -63,7 +58,7 @@ void loadbricks(Game& g) {
 }
 
 void fill_patterns(Game& g) {
-  for (int p = 0; p < 3; ++p)
+  for (int p = 0; p < kPatternCount; ++p)
     for (int r = 0; r < kPatternRowsUsed; ++r) g.s.levels[p + 1][r + 1] = kPatterns[p][r];
 }
 
@@ -81,7 +76,7 @@ void grid(Game& g) {
       colorbricks(g, k, x, y);
     }
   }
-  s.builtcount = scene::to_i16(static_cast<double>(s.bricksleft));
+  s.builtcount = s.bricksleft;
   g.ui.set_caption(g.ui.get(Named::numbricks), scene::bricks_text(s.builtcount));
 }
 

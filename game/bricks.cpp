@@ -11,8 +11,6 @@ using scene::Rgb;
 
 namespace {
 
-constexpr std::int16_t kUnbreakable = 9;
-
 constexpr std::array<Rgb, 10> kBrickColours = {{
     {0, 0, 0},  // value 0 leaves the fill as it was
     {255, 0, 0},
@@ -32,16 +30,16 @@ void colorbricks(Game& g, std::int64_t i, std::int64_t x, std::int64_t y) {
   GameState& s = g.s;
   auto& brick = g.ui.item(Array::brick, static_cast<int>(i));
   if (x < 0 || x >= kCellColumns || y < 0 || y >= kCellRows) return;
-  const std::int16_t v = s.cells[x][y];
+  const int v = s.cells[x][y];
   if (v == 0 && s.builtcount > 0) {
     g.ui.set_visible(brick, false);
-    s.bricksleft = scene::sat_add(s.bricksleft, -1);
+    s.bricksleft -= 1;
     if (s.bricksleft == 0) nextlvl(g);
     g.ui.set_caption(g.ui.get(Named::numbricks), scene::bricks_text(s.bricksleft));
   }
   if (v > 0) {
     g.ui.set_visible(brick, true);
-    if (v != kUnbreakable && s.builtcount == 0) s.bricksleft = scene::sat_add(s.bricksleft, 1);
+    if (v != kUnbreakable && s.builtcount == 0) s.bricksleft += 1;
   }
   if (v >= 1 && v <= kUnbreakable) g.ui.set_back_color(brick, kBrickColours[v]);
   g.ui.set_caption(brick, v == kUnbreakable ? "!" : std::to_string(v));

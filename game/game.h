@@ -3,6 +3,7 @@
 // reach the window only through the Scene's element operations.
 #include <cstdint>
 
+#include "game/rules.h"
 #include "game/state.h"
 #include "scene/numeric.h"
 #include "scene/scene.h"
@@ -10,11 +11,14 @@
 namespace zandovik::game {
 
 // What the logic needs from the event runtime beyond the Scene.
+struct Game;
+
 class Services {
  public:
   virtual ~Services() = default;
-  // Hold the event thread for the stall after a lost ball.
-  virtual void stall() = 0;
+  // The stall after a lost ball: no handler runs until it is over, then
+  // `then` does the rest of the handler that asked for it.
+  virtual void stall(void (*then)(Game&)) = 0;
   // Destroy the window and create it again from its design; Form_Load runs.
   virtual void unload_and_show() = 0;
 };
@@ -26,16 +30,9 @@ struct Game {
   Services& host;
 };
 
-// Virtual key codes the game reacts to.
-inline constexpr int kKeyLeft = 37;
-inline constexpr int kKeyRight = 39;
-inline constexpr int kKeyP = 80;
-inline constexpr int kKeyF1 = 112;
-inline constexpr int kKeyF2 = 113;
-
 // A jitter re-roll: a speed factor in (0.95, 1].
 inline double jitter(scene::Rng& rng) {
-  return 1 - rng.rnd() * 0.05;
+  return 1 - rng.rnd() * kJitterSpread;
 }
 
 // startup.cpp
@@ -63,6 +60,7 @@ void hitpaddle(Game& g);
 // score.cpp
 void updatescore(Game& g);
 void lostlife(Game& g);
+void lostlife_after_stall(Game& g);
 void over(Game& g);
 // progress.cpp
 void nextlvl(Game& g);

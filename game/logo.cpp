@@ -10,11 +10,11 @@ void initlogo(Game& g) {
   GameState& s = g.s;
   const double r = s.brickwidth / 2.5;
   s.logostepx[0] = 1.1 * r;
-  s.logostepy[0] = scene::to_i16(0.9 * r);
+  s.logostepy[0] = 0.9 * r;
   s.logostepx[1] = -r;
-  s.logostepy[1] = scene::to_i16(-r);
+  s.logostepy[1] = -r;
   s.logostepx[2] = 0.9 * r;
-  s.logostepy[2] = scene::to_i16(1.1 * (-r));
+  s.logostepy[2] = 1.1 * (-r);
   g.ui.load(Array::logoball, 1);
   g.ui.load(Array::logoball, 2);
   const auto& box = g.ui.get(Named::logobox);
@@ -40,11 +40,11 @@ void Timer3_Timer(Game& g) {
     // A bounce sets the ball flush on the edge it crossed.
     if (y < box.top) {
       y = box.top;
-      s.logostepy[i] = static_cast<std::int16_t>(-s.logostepy[i]);
+      s.logostepy[i] = -s.logostepy[i];
     }
     if (y + ball.height > box.top + box.height) {
       y = box.top + box.height - ball.height;
-      s.logostepy[i] = static_cast<std::int16_t>(-s.logostepy[i]);
+      s.logostepy[i] = -s.logostepy[i];
     }
     if (x < box.left) {
       x = box.left;

@@ -12,16 +12,13 @@ using scene::Named;
 
 namespace {
 
-constexpr double kPi = 3.14159265;  // the rebound's own value of pi
-constexpr std::int16_t kUnbreakable = 9;
-
 struct Probe {
   double px, py;
   int decx, decy;
 };
 
 // A probe outside the table reads as an empty cell, like the margins.
-std::int16_t cell_at(const GameState& s, std::int64_t column, std::int64_t row) {
+int cell_at(const GameState& s, std::int64_t column, std::int64_t row) {
   if (column < 0 || column >= kCellColumns || row < 0 || row >= kCellRows) return 0;
   return s.cells[column][row];
 }
@@ -48,7 +45,7 @@ void whereball(Game& g) {
     const double row_real = Int(p.py / s.brickheight) + 1;
     const std::int64_t column = scene::to_int64(column_real);
     const std::int64_t row = scene::to_int64(row_real);
-    const std::int64_t index = scene::to_int64(column_real + 20 * (row_real - 1));
+    const std::int64_t index = scene::to_int64(column_real + kColumns * (row_real - 1));
     const bool hit = cell_at(s, column, row) > 0 && index != s.lastcell;
     if (hit) score(g, index, column, row, p.decx, p.decy);
     s.lastcell = index;
@@ -66,18 +63,18 @@ void score(Game& g, std::int64_t i, std::int64_t x, std::int64_t y, int decx, in
   GameState& s = g.s;
   updatescore(g);
   if (x < 0 || x >= kCellColumns || y < 0 || y >= kCellRows) return;
-  std::int16_t& cell = s.cells[x][y];
+  scene::I16& cell = s.cells[x][y];
   if (cell == kUnbreakable) {
-    s.points = scene::sat_add(s.points, -10);  // an unbreakable brick earns nothing
+    s.points -= kPointsPerHit;  // an unbreakable brick earns nothing
   } else {
-    cell = static_cast<std::int16_t>(cell - 1);
+    cell -= 1;
   }
   colorbricks(g, i, x, y);
-  s.angle = (static_cast<double>(g.rng.rnd()) * 50 + 20) * (kPi / 180);
+  s.angle = (static_cast<double>(g.rng.rnd()) * 50 + 20) * kDegrees;
   if (decx == +1) s.stepx = s.speed * std::sin(s.angle);
   if (decx == -1) s.stepx = -(s.speed * std::sin(s.angle));
-  if (decy == +1) s.stepy = scene::to_i16(s.speed * std::cos(s.angle));
-  if (decy == -1) s.stepy = scene::to_i16(-(s.speed * std::cos(s.angle)));
+  if (decy == +1) s.stepy = s.speed * std::cos(s.angle);
+  if (decy == -1) s.stepy = -(s.speed * std::cos(s.angle));
   s.jitterx = jitter(g.rng);
   s.jittery = jitter(g.rng);
 }

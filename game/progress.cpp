@@ -1,22 +1,15 @@
 // Level progression and the player's commands. Whether play runs is only
 // the pair of play-timer intervals; the visible button says why it stopped.
-#include <algorithm>
-
 #include "game/game.h"
 
 namespace zandovik::game {
 
 using scene::Named;
 
-namespace {
-constexpr int kPlayInterval = 25;  // ms between paddle and ball ticks
-constexpr std::int16_t kMaxLives = 6;
-}  // namespace
-
 void nextlvl(Game& g) {
   GameState& s = g.s;
-  s.pattern = scene::sat_add(s.pattern, 1);
-  s.levelnum = scene::sat_add(s.levelnum, 1);
+  s.pattern += 1;
+  s.levelnum += 1;
   if (s.pattern > s.numpatterns) s.pattern = 1;
   auto& button = g.ui.get(Named::nextlevel);
   g.ui.set_visible(button, true);
@@ -28,7 +21,8 @@ void nextlevel_Click(Game& g) {
   GameState& s = g.s;
   g.ui.set_visible(g.ui.get(Named::nextlevel), false);
   // The new life's marker shows with the first hit on the new board.
-  s.lives = std::min<std::int16_t>(static_cast<std::int16_t>(s.lives + 1), kMaxLives);
+  s.lives += 1;
+  if (s.lives > kMaxLives) s.lives = kMaxLives;
   grid(g);
   start(g);
   set_play_timers(g, kPlayInterval);
@@ -46,7 +40,7 @@ void pause_Click(Game& g) {
 
 void select_pattern(Game& g, int delta) {
   GameState& s = g.s;
-  s.pattern = scene::sat_add(s.pattern, delta);
+  s.pattern += delta;
   if (delta > 0 && s.pattern > s.numpatterns) s.pattern = 1;
   if (delta < 0 && s.pattern < 1) s.pattern = s.numpatterns;
   s.points = 0;

@@ -8,10 +8,6 @@ namespace zandovik::game {
 
 using scene::Named;
 
-namespace {
-constexpr double kPi = 3.14159265;
-}
-
 void hitpaddle(Game& g) {
   GameState& s = g.s;
   auto& ball = g.ui.get(Named::ball);
@@ -21,8 +17,8 @@ void hitpaddle(Game& g) {
   if (!(static_cast<float>(paddle.left + paddle.width) >
         static_cast<float>(ball.left + ball.width)))
     return;
-  s.angle = (20 + 50 * static_cast<double>(g.rng.rnd())) * (kPi / 180);
-  s.stepy = scene::to_i16(s.speed * std::cos(s.angle));
+  s.angle = (20 + 50 * static_cast<double>(g.rng.rnd())) * kDegrees;
+  s.stepy = s.speed * std::cos(s.angle);
   s.stepx = s.speed * std::sin(s.angle);
   const float centre = static_cast<float>(paddle.left + paddle.width / 2);
   if (centre > ball.left && s.stepx > 0) s.stepx = -(s.speed * std::sin(s.angle));

@@ -6,17 +6,11 @@ namespace zandovik::game {
 
 using scene::Named;
 
-namespace {
-constexpr Named kTimerNames[3] = {Named::Timer1, Named::Timer2, Named::Timer3};
-}
-
-Runtime::Runtime(GameState& state, scene::Rng& rng, Hooks hooks)
-    : state_(state), rng_(rng), hooks_(std::move(hooks)) {
-  if (hooks_.clock) now_ = hooks_.clock();
-}
+Runtime::Runtime(GameState& state, scene::Rng& rng, Clock* clock)
+    : state_(state), rng_(rng), clock_(clock ? *clock : own_clock_), now_(clock_.now()) {}
 
 void Runtime::show() {
-  if (hooks_.clock) now_ = std::max(now_, hooks_.clock());
+  now_ = std::max(now_, clock_.now());
   dispatch([this] { create_window(); });
 }
 
@@ -36,18 +30,21 @@ void Runtime::unload_and_show() {
   create_window();
 }
 
-void Runtime::stall() {
+// A virtual clock sleeps through the stall at once and the handler goes on;
+// a real one cannot, so the stall is held as state until it is over.
+void Runtime::stall(void (*then)(Game&)) {
   ++stalls_;
-  if (hooks_.stall_wait) {
-    hooks_.stall_wait(kStallMs);
-    now_ = std::max(now_ + kStallMs, hooks_.clock ? hooks_.clock() : 0.0);
-  } else {
-    now_ += kStallMs;
+  const double until = now_ + kStallMs;
+  if (clock_.sleep_until(until)) {
+    now_ = until;
+    then(*game_);
+    return;
   }
+  stall_ = Stall{until, then};
 }
 
 scene::Element& Runtime::timer_element(int k) {
-  return scene_->get(kTimerNames[k]);
+  return scene_->get(kTimers[k]);
 }
 
 void Runtime::reset_timers() {
@@ -58,6 +55,11 @@ void Runtime::reset_timers() {
 }
 
 void Runtime::sync_timers() {
+  ball_idle_ = false;
+  take_interval_writes();
+}
+
+void Runtime::take_interval_writes() {
   if (!scene_) return;
   for (int k = 0; k < 3; ++k) {
     auto& el = timer_element(k);
@@ -71,87 +73,17 @@ void Runtime::sync_timers() {
   }
 }
 
+// One handler, to its end; then interval writes take effect.
 template <class F>
 void Runtime::dispatch(F&& handler) {
-  busy_ = true;
-  try {
-    handler();
-  } catch (...) {
-    busy_ = false;
-    sync_timers();
-    throw;
-  }
-  busy_ = false;
-  sync_timers();
-  drain_pending();
+  handler();
+  take_interval_writes();
 }
 
-void Runtime::drain_pending() {
-  while (!busy_ && !pending_.empty()) {
-    auto next = std::move(pending_.front());
-    pending_.pop_front();
-    next();
-  }
-}
-
-void Runtime::key_down(int code, int shift) {
-  if (!scene_) return;
-  if (busy_) {
-    pending_.push_back([this, code, shift] { key_down(code, shift); });
-    return;
-  }
-  if (hooks_.clock) now_ = std::max(now_, hooks_.clock());
-  ball_idle_ = false;
-  dispatch([&] { Form_KeyDown(*game_, code, shift); });
-}
-
-void Runtime::key_up(int code, int shift) {
-  if (!scene_) return;
-  if (busy_) {
-    pending_.push_back([this, code, shift] { key_up(code, shift); });
-    return;
-  }
-  if (hooks_.clock) now_ = std::max(now_, hooks_.clock());
-  ball_idle_ = false;
-  dispatch([&] { Form_KeyUp(*game_, code, shift); });
-}
-
-bool Runtime::click(ButtonId b) {
-  if (!scene_) return false;
-  if (busy_) {
-    pending_.push_back([this, b] { click(b); });
-    return true;
-  }
-  Named n = b == ButtonId::pause       ? Named::pause
-            : b == ButtonId::nextlevel ? Named::nextlevel
-                                       : Named::gameover;
-  if (!scene_->get(n).visible) return false;
-  if (hooks_.clock) now_ = std::max(now_, hooks_.clock());
-  ball_idle_ = false;
-  dispatch([&] {
-    if (b == ButtonId::pause) pause_Click(*game_);
-    if (b == ButtonId::nextlevel) nextlevel_Click(*game_);
-    if (b == ButtonId::gameover) gameover_Click(*game_);
-  });
-  return true;
-}
-
-void Runtime::new_game() {
-  if (!scene_ || busy_) return;
-  ball_idle_ = false;
-  dispatch([&] { gameover_Click(*game_); });
-}
-
-void Runtime::tick(TimerId t) {
-  if (!scene_ || busy_) return;
-  if (t == TimerId::Timer3) {
-    dispatch([&] { Timer3_Timer(*game_); });
-    return;
-  }
-  if (t == TimerId::Timer1) {
-    dispatch([&] { Timer1_Timer(*game_); });
-    return;
-  }
+// A ball tick that moved nothing, drew nothing and left every step at 0
+// will do the same next time while nothing else runs: a resting game then
+// sleeps instead of waking 40 times a second for nothing.
+void Runtime::tick_ball() {
   const auto& ball = scene_->get(Named::ball);
   const float left = ball.left, top = ball.top;
   const auto lastcell = state_.lastcell;
@@ -159,24 +91,105 @@ void Runtime::tick(TimerId t) {
   const auto stalls = stalls_;
   const auto generation = generation_;
   dispatch([&] { Timer2_Timer(*game_); });
-  const auto& now_ball = scene_->get(Named::ball);
-  ball_idle_ = generation == generation_ && now_ball.left == left && now_ball.top == top &&
+  const auto& after = scene_->get(Named::ball);
+  ball_idle_ = generation == generation_ && after.left == left && after.top == top &&
                state_.lastcell == lastcell && rng_.draws() == draws && stalls == stalls_ &&
                state_.stepx == 0 && state_.stepy == 0 && state_.paddledir == 0;
 }
 
-bool Runtime::skippable(int k) const {
-  if (!hooks_.clock) return false;  // virtual time runs every tick
+// Ticks that could change nothing: the paddle's while it stands still (its
+// handler's first step returns), the ball's while it rests.
+bool Runtime::idle(int k) const {
   if (k == static_cast<int>(TimerId::Timer1)) return state_.paddledir == 0;
   if (k == static_cast<int>(TimerId::Timer2)) return ball_idle_;
   return false;
 }
 
+// The rest of the handler that stalled, then the input held meanwhile.
+void Runtime::end_stall(double at) {
+  const Stall s = *stall_;
+  stall_.reset();
+  now_ = std::max(now_, at);
+  dispatch([&] { s.then(*game_); });
+  while (!stall_ && !held_.empty()) {
+    const Input in = held_.front();
+    held_.pop_front();
+    deliver(in);
+  }
+}
+
+void Runtime::deliver(const Input& in) {
+  if (const auto* key = std::get_if<Key>(&in)) {
+    if (key->down) {
+      key_down(key->code, key->shift);
+    } else {
+      key_up(key->code, key->shift);
+    }
+  } else {
+    click(std::get<Named>(in));
+  }
+}
+
+void Runtime::key_down(int code, int shift) {
+  if (!scene_) return;
+  if (stall_) {
+    held_.push_back(Key{true, code, shift});
+    return;
+  }
+  now_ = std::max(now_, clock_.now());
+  ball_idle_ = false;
+  dispatch([&] { Form_KeyDown(*game_, code, shift); });
+}
+
+void Runtime::key_up(int code, int shift) {
+  if (!scene_) return;
+  if (stall_) {
+    held_.push_back(Key{false, code, shift});
+    return;
+  }
+  now_ = std::max(now_, clock_.now());
+  ball_idle_ = false;
+  dispatch([&] { Form_KeyUp(*game_, code, shift); });
+}
+
+bool Runtime::click(Named b) {
+  if (!scene_ || !is_button(b)) return false;
+  if (stall_) {
+    held_.push_back(b);
+    return true;
+  }
+  if (!scene_->get(b).visible) return false;
+  now_ = std::max(now_, clock_.now());
+  ball_idle_ = false;
+  dispatch([&] {
+    if (b == Named::pause) pause_Click(*game_);
+    if (b == Named::nextlevel) nextlevel_Click(*game_);
+    if (b == Named::gameover) gameover_Click(*game_);
+  });
+  return true;
+}
+
+void Runtime::tick(TimerId t) {
+  if (!scene_ || stall_) return;
+  switch (t) {
+    case TimerId::Timer1:
+      dispatch([&] { Timer1_Timer(*game_); });
+      break;
+    case TimerId::Timer2:
+      tick_ball();
+      break;
+    case TimerId::Timer3:
+      dispatch([&] { Timer3_Timer(*game_); });
+      break;
+  }
+}
+
 std::optional<double> Runtime::next_due() const {
+  if (stall_) return stall_->until;
   std::optional<double> best;
   for (int k = 0; k < 3; ++k) {
     const Schedule& t = timers_[k];
-    if (t.active && !skippable(k) && (!best || t.due < *best)) best = t.due;
+    if (t.active && !idle(k) && (!best || t.due < *best)) best = t.due;
   }
   return best;
 }
@@ -184,8 +197,8 @@ std::optional<double> Runtime::next_due() const {
 void Runtime::fire(int k, bool realtime, double limit) {
   Schedule& t = timers_[k];
   const double due = t.due;
-  // A tick that fell due while a handler held the thread runs once, late,
-  // and the next one comes a full interval after it.
+  // A tick that fell due during the stall (or while the process was held
+  // up) runs once, late, and the next one comes a full interval after it.
   bool late = now_ > due;
   double at = std::max(now_, due);
   if (realtime && limit - due >= t.interval) {
@@ -194,20 +207,23 @@ void Runtime::fire(int k, bool realtime, double limit) {
   }
   now_ = at;
   t.due = late ? at + t.interval : due + t.interval;
-  if (hooks_.on_tick) hooks_.on_tick(static_cast<TimerId>(k), now_);
-  if (skippable(k)) return;  // would change nothing
-  tick(static_cast<TimerId>(k));
+  if (on_tick_) on_tick_(static_cast<TimerId>(k), now_);
+  if (!idle(k)) tick(static_cast<TimerId>(k));
 }
 
 void Runtime::run_due(double limit, bool realtime) {
-  if (!scene_ || busy_) return;
+  if (!scene_) return;
   for (;;) {
+    if (stall_) {
+      if (stall_->until > std::max(limit, now_)) break;
+      end_stall(std::max(stall_->until, limit));
+      continue;
+    }
     int k = -1;
     for (int i = 0; i < 3; ++i)
       if (timers_[i].active && (k < 0 || timers_[i].due < timers_[k].due)) k = i;
     if (k < 0 || timers_[k].due > std::max(limit, now_)) break;
     fire(k, realtime, limit);
-    drain_pending();
   }
   now_ = std::max(now_, limit);
 }
@@ -217,7 +233,6 @@ void Runtime::run_for(double ms) {
 }
 
 void Runtime::advance_to(double t) {
-  drain_pending();
   run_due(t, true);
 }
 

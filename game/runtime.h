@@ -1,67 +1,90 @@
 #pragma once
-// The event runtime: delivers keys, clicks and timer ticks to the handlers
-// one at a time and decides when each timer is due. The window and the
-// script driver both run the game through it.
+// The event runtime: the one owner of time. It delivers keys, clicks and
+// timer ticks to the handlers one at a time, decides when each timer is due,
+// and holds the stall after a lost ball as state. The window and the script
+// driver both run the game through it, on a real and a virtual clock.
 #include <array>
 #include <cstdint>
 #include <deque>
 #include <functional>
 #include <optional>
+#include <variant>
 
 #include "game/game.h"
 
 namespace zandovik::game {
 
-// The pause after a lost ball, during which no game handler runs.
-inline constexpr double kStallMs = 500;
-
+// The three timers, in the order of TimerId, and the buttons a player can
+// click: named elements of the design, so their names come from there too.
 enum class TimerId { Timer1 = 0, Timer2 = 1, Timer3 = 2 };
-enum class ButtonId { pause, nextlevel, gameover };
+inline constexpr std::array<scene::Named, 3> kTimers = {scene::Named::Timer1, scene::Named::Timer2,
+                                                        scene::Named::Timer3};
+inline constexpr std::array<scene::Named, 3> kButtons = {
+    scene::Named::pause, scene::Named::nextlevel, scene::Named::gameover};
+inline constexpr bool is_button(scene::Named n) {
+  return n == kButtons[0] || n == kButtons[1] || n == kButtons[2];
+}
+
+// Where the runtime's time comes from, in ms.
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  virtual double now() const = 0;
+  // Let time pass until t. A virtual clock jumps there and says yes; a real
+  // one cannot be hurried and says no, so the runtime holds the stall as
+  // state until it is advanced past t.
+  virtual bool sleep_until(double t) = 0;
+};
+
+// Time that passes only when told to: the driver and the tests.
+class VirtualClock final : public Clock {
+ public:
+  double now() const override { return t_; }
+  bool sleep_until(double t) override {
+    if (t > t_) t_ = t;
+    return true;
+  }
+
+ private:
+  double t_ = 0;
+};
 
 class Runtime : private Services {
  public:
-  struct Hooks {
-    // Real time in ms for the window; empty means virtual time (driver).
-    std::function<double()> clock;
-    // Wait out the stall while keeping the window alive; empty in the driver.
-    std::function<void(double ms)> stall_wait;
-    // Told of every timer tick with its time; for measurements and tests.
-    std::function<void(TimerId, double now)> on_tick;
-  };
-
-  Runtime(GameState& state, scene::Rng& rng, Hooks hooks = {});
+  // Without a clock of its own, the runtime keeps virtual time.
+  Runtime(GameState& state, scene::Rng& rng, Clock* clock = nullptr);
 
   // Create the window: the Scene from its design, then Form_Load.
   void show();
   bool shown() const { return scene_.has_value(); }
 
+  // Input. During the stall it is held and handled after it, in order.
   void key_down(int code, int shift);
   void key_up(int code, int shift);
-  // False, and nothing runs, while the button is hidden.
-  bool click(ButtonId b);
-  // A new game as the Game Over button starts it, whether or not it shows.
-  void new_game();
+  // False, and nothing runs, while the button is hidden (or is none).
+  bool click(scene::Named button);
   // Run a timer's handler once, now, whatever its interval.
   void tick(TimerId t);
 
-  // Virtual time: let ms pass, ticking every timer as the window would.
+  // Virtual time: let ms pass, ticking every timer on its beat. A stall
+  // that begins within the run is carried to its end, with its late ticks.
   void run_for(double ms);
-  // Real time: tick what is due at time t; a timer left far behind ticks
-  // once, never in a burst.
+  // Real time: tick what is due at time t, end a stall that is over; a
+  // timer left far behind ticks once, never in a burst.
   void advance_to(double t);
-  // The earliest time a timer falls due, if any is running. In real time a
-  // tick that could change nothing is left out, so a resting game sleeps.
+  // When the runtime next has something to do: the end of a stall, or the
+  // earliest timer that could change anything.
   std::optional<double> next_due() const;
 
   double now() const { return now_; }
   std::uint64_t stalls() const { return stalls_; }
-  bool busy() const { return busy_; }
-  // Interval writes take effect for scheduling; call after writing one
-  // from outside a handler.
+  bool stalled() const { return stall_.has_value(); }
+  // State or elements were written from outside a handler (the driver, a
+  // test): interval writes take effect, and a resting ball is looked at anew.
   void sync_timers();
 
-  // Observe every timer tick (measurements).
-  void set_on_tick(std::function<void(TimerId, double now)> f) { hooks_.on_tick = std::move(f); }
+  // Observe every timer tick (measurements and tests).
+  void set_on_tick(std::function<void(TimerId, double now)> f) { on_tick_ = std::move(f); }
 
   GameState& state() { return state_; }
   scene::Rng& rng() { return rng_; }
@@ -79,33 +102,47 @@ class Runtime : private Services {
     int interval = 0;
     std::uint32_t writes_seen = 0;
   };
+  struct Stall {
+    double until = 0;
+    void (*then)(Game&) = nullptr;
+  };
+  struct Key {
+    bool down;
+    int code, shift;
+  };
+  using Input = std::variant<Key, scene::Named>;
 
-  void stall() override;
+  void stall(void (*then)(Game&)) override;
   void unload_and_show() override;
   void create_window();
   void reset_timers();
+  void take_interval_writes();
   template <class F>
   void dispatch(F&& handler);
+  void deliver(const Input& in);
+  void end_stall(double at);
   void run_due(double limit, bool realtime);
   void fire(int k, bool realtime, double limit);
-  void drain_pending();
-  bool skippable(int k) const;
+  bool idle(int k) const;
+  void tick_ball();
   scene::Element& timer_element(int k);
 
   GameState& state_;
   scene::Rng& rng_;
-  Hooks hooks_;
+  VirtualClock own_clock_;
+  Clock& clock_;
+  std::function<void(TimerId, double)> on_tick_;
   std::optional<scene::Scene> scene_;
   std::optional<Game> game_;
   std::array<Schedule, 3> timers_{};
   double now_ = 0;
   std::uint64_t stalls_ = 0;
   std::uint64_t generation_ = 0;
-  bool busy_ = false;
-  // The last ball tick changed nothing and nothing but the logo ran since:
-  // further ball ticks would change nothing either.
+  std::optional<Stall> stall_;
+  // The last ball tick changed nothing, and only the logo has run since:
+  // the next one would change nothing either.
   bool ball_idle_ = false;
-  std::deque<std::function<void()>> pending_;  // input that came in while busy
+  std::deque<Input> held_;  // input that came in during the stall
 };
 
 }  // namespace zandovik::game

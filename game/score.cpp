@@ -1,8 +1,5 @@
 // Score and lives: points, extra lives, the best score, the lost ball and
 // the end of the game.
-#include <algorithm>
-#include <limits>
-
 #include "game/game.h"
 
 namespace zandovik::game {
@@ -12,13 +9,9 @@ using scene::Named;
 
 namespace {
 
-constexpr std::int64_t kPointsPerHit = 10;
-constexpr std::int64_t kBonusForLife = 5000;
-constexpr std::int16_t kMaxLives = 6;
-
 // There are markers only for lives 1 to 6. Once the game is over play can
 // go on with no life left; such a count has no marker to show or hide.
-scene::Element* life_marker(Game& g, std::int16_t lives) {
+scene::Element* life_marker(Game& g, int lives) {
   return g.ui.find(Array::life, lives);
 }
 
@@ -26,11 +19,12 @@ scene::Element* life_marker(Game& g, std::int16_t lives) {
 
 void updatescore(Game& g) {
   GameState& s = g.s;
-  s.points = scene::sat_add(s.points, kPointsPerHit);
-  s.bonuspoints = scene::sat_add(s.bonuspoints, kPointsPerHit);
+  s.points += kPointsPerHit;
+  s.bonuspoints += kPointsPerHit;
   if (s.bonuspoints > kBonusForLife) {
-    s.bonuspoints = s.bonuspoints - kBonusForLife;
-    s.lives = std::min<std::int16_t>(static_cast<std::int16_t>(s.lives + 1), kMaxLives);
+    s.bonuspoints -= kBonusForLife;
+    s.lives += 1;
+    if (s.lives > kMaxLives) s.lives = kMaxLives;
   }
   // Also brings up the marker of a life the next-level button added.
   if (auto* marker = life_marker(g, s.lives)) g.ui.set_visible(*marker, true);
@@ -38,19 +32,23 @@ void updatescore(Game& g) {
   g.ui.set_caption(showscore, scene::score_text(s.points));
   if (s.points > s.hiscore) {
     g.ui.set_caption(g.ui.get(Named::highscore), showscore.caption);
-    s.hiscore = static_cast<std::int32_t>(
-        std::min<std::int64_t>(s.points, std::numeric_limits<std::int32_t>::max()));
+    s.hiscore = s.points;
   }
 }
 
 void lostlife(Game& g) {
+  // The stall: nothing runs for its length; the runtime holds every event
+  // meanwhile and then carries on with the steps after it.
+  g.host.stall(lostlife_after_stall);
+}
+
+void lostlife_after_stall(Game& g) {
   GameState& s = g.s;
-  g.host.stall();
   // With no life left (play resumed after game over) the game ends again
   // instead of counting below zero.
   if (s.lives > 0) {
     if (auto* marker = life_marker(g, s.lives)) g.ui.set_visible(*marker, false);
-    s.lives = static_cast<std::int16_t>(s.lives - 1);
+    s.lives -= 1;
   }
   if (s.lives == 0) {
     over(g);

@@ -22,8 +22,8 @@ void setvariables(Game& g) {
   GameState& s = g.s;
   s.levelnum = 1;
   s.pattern = 1;
-  s.numpatterns = 3;
-  if (s.lives == 0) s.lives = 3;  // a kept positive count survives a restart
+  s.numpatterns = kPatternCount;
+  if (s.lives == 0) s.lives = kStartLives;  // a kept positive count survives a restart
   s.builtcount = 0;
   s.bonuspoints = 0;
   s.points = 0;
@@ -37,7 +37,7 @@ void sizeobjects(Game& g) {
   s.boardtop = board.top;
   s.boardbottom = static_cast<double>(board.height) + board.top;
   s.boardleft = board.left;
-  s.boardright = scene::to_i16(static_cast<double>(board.width) + board.left);
+  s.boardright = static_cast<double>(board.width) + board.left;
   // The paddle's top sits on the 24th grid row for good.
   g.ui.set_top(paddle, 23.0 * s.brickheight + board.top);
   g.ui.set_width(paddle, Int(2.5 * s.brickwidth));

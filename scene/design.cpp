@@ -78,9 +78,9 @@ std::vector<Element> build() {
   t.push_back(button("pause", 3360, 2880, 2415, 1455, "Pause", {"MS Song", 24, true, kGb2312}));
   t.push_back(
       button("gameover", 3360, 2640, 2415, 1935, "Game Over", {"Lucida Handwriting", 27.75, true}));
-  t.push_back(timer("Timer1", 25));
-  t.push_back(timer("Timer2", 25));
-  t.push_back(timer("Timer3", 50));
+  t.push_back(timer("Timer1", kPlayInterval));
+  t.push_back(timer("Timer2", kPlayInterval));
+  t.push_back(timer("Timer3", kLogoInterval));
   t.push_back(
       button("nextlevel", 2760, 4800, 3495, 975, "Level: 1", {"Times New Roman", 27.75, true}));
   t.push_back(shape("ball", ShapeType::Circle, 960, 5520, 255, 255, {0, 0, 255}));

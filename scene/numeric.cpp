@@ -34,18 +34,11 @@ double Int(double x) {
 }
 
 std::int16_t to_i16(double x) {
-  if (std::isnan(x)) return 0;
-  if (x >= 32767.0) return std::numeric_limits<std::int16_t>::max();
-  if (x <= -32768.0) return std::numeric_limits<std::int16_t>::min();
-  // nearbyint rounds halves to even in the default rounding mode.
-  return static_cast<std::int16_t>(std::nearbyint(x));
+  return I16(x);
 }
 
 std::int64_t sat_add(std::int64_t a, std::int64_t b) {
-  std::int64_t r;
-  if (!__builtin_add_overflow(a, b, &r)) return r;
-  return b > 0 ? std::numeric_limits<std::int64_t>::max()
-               : std::numeric_limits<std::int64_t>::min();
+  return I64(a) += b;
 }
 
 std::int64_t to_int64(double x) {

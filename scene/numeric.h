@@ -1,13 +1,72 @@
 #pragma once
 // Numeric services the game logic relies on: the shared random source, Int,
 // 16-bit stores, Str/Right and the zero-padded counter texts.
+#include <cmath>
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <limits>
 #include <random>
 #include <string>
+#include <type_traits>
+#include <utility>
 
 namespace zandovik::scene {
+
+// A whole-number field of GameState. Stores stop at the type's range instead
+// of wrapping (only values written through the driver ever get near it), and
+// a real stored into it rounds to nearest, halves to even, as 16-bit stores
+// do. Reads are plain numbers, so the rules read as plain arithmetic.
+template <class T>
+class Sat {
+ public:
+  using value_type = T;
+  static constexpr T kMin = std::numeric_limits<T>::min();
+  static constexpr T kMax = std::numeric_limits<T>::max();
+
+  constexpr Sat() = default;
+  template <class U>
+  requires std::is_arithmetic_v<U> Sat(U v)
+      : v_(clamp(v)) {}  // NOLINT: stores are meant to be implicit
+  template <class U>
+  Sat(Sat<U> v) : v_(clamp(static_cast<U>(v))) {}  // NOLINT
+  constexpr operator T() const { return v_; }      // NOLINT
+
+  Sat& operator+=(std::int64_t d) {
+    long long r;
+    if (__builtin_add_overflow(static_cast<long long>(v_), d, &r))
+      r = d > 0 ? std::numeric_limits<long long>::max() : std::numeric_limits<long long>::min();
+    v_ = clamp(r);
+    return *this;
+  }
+  Sat& operator++() { return *this += 1; }
+  Sat& operator--() { return *this -= 1; }
+  Sat& operator-=(std::int64_t d) {
+    return d == std::numeric_limits<std::int64_t>::min() ? (*this += kMax) += 1 : *this += -d;
+  }
+
+  template <class U>
+  static T clamp(U v) {
+    if constexpr (std::is_floating_point_v<U>) {
+      if (std::isnan(v)) return 0;
+      if (v >= static_cast<double>(kMax)) return kMax;
+      if (v <= static_cast<double>(kMin)) return kMin;
+      // nearbyint rounds halves to even in the default rounding mode.
+      return static_cast<T>(std::nearbyint(static_cast<double>(v)));
+    } else {
+      if (std::cmp_greater(v, kMax)) return kMax;
+      if (std::cmp_less(v, kMin)) return kMin;
+      return static_cast<T>(v);
+    }
+  }
+
+ private:
+  T v_ = 0;
+};
+
+using I16 = Sat<std::int16_t>;
+using I32 = Sat<std::int32_t>;
+using I64 = Sat<std::int64_t>;
 
 // One shared random source. Draws come from scripted values first (tests and
 // the driver queue them), then from the seeded generator.

@@ -22,6 +22,16 @@ const char* kind_name(Kind k) {
   return "?";
 }
 
+const char* name_of(Named n) {
+  static constexpr const char* kNames[] = {
+#define ZANDOVIK_NAME(n) #n,
+      ZANDOVIK_NAMED_ELEMENTS(ZANDOVIK_NAME)
+#undef ZANDOVIK_NAME
+  };
+  const auto i = static_cast<std::size_t>(n);
+  return i < std::size(kNames) ? kNames[i] : "";
+}
+
 const char* array_name(Array a) {
   switch (a) {
     case Array::brick:
@@ -71,14 +81,15 @@ Scene::Scene() {
       if (static_cast<int>(s.size()) <= e.index) s.resize(e.index + 1, -1);
       s[e.index] = static_cast<int>(elements_.size() - 1);
     } else {
-      static constexpr const char* kNames[] = {
-          "pause",   "gameover",  "Timer1",    "Timer2", "Timer3",    "nextlevel", "ball",
-          "paddle",  "showscore", "highscore", "logo",   "numbricks", "Label2",    "Label3",
-          "logobox", "Label7",    "Label4",    "board",  "Label5"};
       for (int n = 0; n < static_cast<int>(Named::count_); ++n)
-        if (e.name == kNames[n]) named_[n] = static_cast<int>(elements_.size() - 1);
+        if (e.name == name_of(static_cast<Named>(n)))
+          named_[n] = static_cast<int>(elements_.size() - 1);
     }
   }
+  // The design and the list of named elements must agree.
+  for (int n = 0; n < static_cast<int>(Named::count_); ++n)
+    if (elements_[named_[n]].name != name_of(static_cast<Named>(n)))
+      throw SceneError(std::string("the design has no element ") + name_of(static_cast<Named>(n)));
   dirty_.all = true;
 }
 

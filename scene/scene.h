@@ -14,29 +14,23 @@
 
 namespace zandovik::scene {
 
-// The named (non-array) elements of the design.
+// The named (non-array) elements of the design; one list gives both the
+// enumerators and their design names.
+#define ZANDOVIK_NAMED_ELEMENTS(X)                                                         \
+  X(pause)                                                                                 \
+  X(gameover) X(Timer1) X(Timer2) X(Timer3) X(nextlevel) X(ball) X(paddle) X(showscore)    \
+      X(highscore) X(logo) X(numbricks) X(Label2) X(Label3) X(logobox) X(Label7) X(Label4) \
+          X(board) X(Label5)
+
 enum class Named {
-  pause,
-  gameover,
-  Timer1,
-  Timer2,
-  Timer3,
-  nextlevel,
-  ball,
-  paddle,
-  showscore,
-  highscore,
-  logo,
-  numbricks,
-  Label2,
-  Label3,
-  logobox,
-  Label7,
-  Label4,
-  board,
-  Label5,
-  count_
+#define ZANDOVIK_ENUMERATOR(n) n,
+  ZANDOVIK_NAMED_ELEMENTS(ZANDOVIK_ENUMERATOR)
+#undef ZANDOVIK_ENUMERATOR
+      count_
 };
+
+// The design name of a named element ("ball").
+const char* name_of(Named n);
 
 // Addressing an element that does not exist, or loading one twice.
 class SceneError : public std::runtime_error {

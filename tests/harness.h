@@ -18,10 +18,10 @@ struct Harness {
   GameState s{};
   scene::Rng rng{[] { return 1u; }};
   std::vector<std::pair<game::TimerId, double>> ticks;
-  game::Runtime rt{
-      s, rng, {{}, {}, [this](game::TimerId t, double now) { ticks.emplace_back(t, now); }}};
+  game::Runtime rt{s, rng};
 
   explicit Harness(bool show = true) {
+    rt.set_on_tick([this](game::TimerId t, double now) { ticks.emplace_back(t, now); });
     if (show) rt.show();
   }
   scene::Scene& ui() { return rt.scene(); }
@@ -37,14 +37,18 @@ struct Harness {
   int interval(Named timer) { return el(timer).interval; }
   // Clear the pattern rows so a test can lay out its own bricks.
   void clear_board() {
-    for (int x = 1; x <= 20; ++x)
-      for (int y = 3; y <= 12; ++y) s.cells[x][y] = 0;
+    for (int x = 1; x <= game::kColumns; ++x)
+      for (int y = game::kFirstPatternRow; y < game::kFirstPatternRow + game::kPatternRowsUsed; ++y)
+        s.cells[x][y] = 0;
     s.builtcount = 1;  // a built board
   }
-  void place_ball(double left, double top) { ui().move(ball(), left, top); }
+  void place_ball(double left, double top) {
+    ui().move(ball(), left, top);
+    rt.sync_timers();  // written from outside a handler
+  }
   int visible_lives() {
     int n = 0;
-    for (int k = 1; k <= 6; ++k) n += life(k).visible ? 1 : 0;
+    for (int k = 1; k <= game::kMaxLives; ++k) n += life(k).visible ? 1 : 0;
     return n;
   }
 };

@@ -83,7 +83,7 @@ TEST(Input, LosingTheFocusDuringPlayPausesAndStopsThePaddle) {
   EXPECT_TRUE(w.runtime().scene().get(Named::pause).visible);
   EXPECT_EQ(w.runtime().scene().get(Named::Timer1).interval, 0);
   // Already stopped: looking away again changes nothing more.
-  w.runtime().click(game::ButtonId::pause);
+  w.runtime().click(scene::Named::pause);
   w.runtime().scene().set_interval(w.runtime().scene().get(Named::Timer1), 0);
   w.runtime().scene().set_interval(w.runtime().scene().get(Named::Timer2), 0);
   w.runtime().sync_timers();

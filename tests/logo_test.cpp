@@ -21,7 +21,7 @@ TEST_F(Logo, BallsStartOnThePanelCentreWithTheirOwnSteps) {
   EXPECT_DOUBLE_EQ(h.s.logostepx[0], 182.49);
   EXPECT_DOUBLE_EQ(h.s.logostepx[1], -165.9);
   EXPECT_DOUBLE_EQ(h.s.logostepx[2], 149.31);
-  EXPECT_EQ(h.s.logostepy, (std::array<std::int16_t, 3>{149, -166, -182}));
+  EXPECT_EQ(h.s.logostepy, (std::array<scene::I16, 3>{149, -166, -182}));
   // logoball(2) ends up frontmost, all three in front of the title.
   EXPECT_EQ(h.ui().front_to_back().front(), &ball(2));
   EXPECT_GT(ball(0).z, h.el(Named::logo).z);

@@ -5,7 +5,7 @@
 namespace zandovik::testing {
 namespace {
 
-using game::ButtonId;
+using scene::Named;
 
 // --- Score and lives --------------------------------------------------------
 
@@ -29,6 +29,17 @@ TEST(Score, WithSixLivesABonusStillCostsFiveThousandButAddsNoLife) {
   game::updatescore(h.g());
   EXPECT_EQ(h.s.lives, 6);
   EXPECT_EQ(h.s.bonuspoints, 5);
+}
+
+TEST(Score, ALifeCountAtTheTopOfItsRangeSaturatesInsteadOfWrapping) {
+  Harness h;
+  h.s.lives = 32767;  // only the driver writes such a count
+  h.s.bonuspoints = 4995;
+  game::updatescore(h.g());
+  EXPECT_EQ(h.s.lives, 6);
+  h.s.stepy = -32768;
+  h.s.stepy = -h.s.stepy;
+  EXPECT_EQ(h.s.stepy, 32767);
 }
 
 TEST(Score, AScoreEqualToTheBestChangesNothingAndOnePastItDoes) {
@@ -111,7 +122,7 @@ TEST(Levels, ClearingALevelFreezesPlayAndOffersTheNextOne) {
   EXPECT_EQ(h.interval(Named::Timer1), 0);
   EXPECT_EQ(h.interval(Named::Timer3), 50);
   EXPECT_EQ(h.ball().left, ball_left);
-  ASSERT_TRUE(h.rt.click(ButtonId::nextlevel));
+  ASSERT_TRUE(h.rt.click(Named::nextlevel));
   EXPECT_FALSE(h.el(Named::nextlevel).visible);
   EXPECT_EQ(h.s.lives, 4);
   EXPECT_FALSE(h.life(4).visible);  // shown with the first hit of the new level
@@ -130,13 +141,13 @@ TEST(Levels, PatternsCycleWhileTheLevelNumberCountsOn) {
     ++level;
     EXPECT_EQ(h.s.pattern, pattern);
     EXPECT_EQ(h.el(Named::nextlevel).caption, "Level:" + scene::Str(level));
-    h.rt.click(ButtonId::nextlevel);
+    h.rt.click(Named::nextlevel);
     EXPECT_EQ(h.el(Named::numbricks).caption, std::string(count));
   }
   EXPECT_EQ(h.el(Named::nextlevel).caption, "Level: 4");
   EXPECT_EQ(h.s.lives, 6);
   clear_level(h);
-  h.rt.click(ButtonId::nextlevel);
+  h.rt.click(Named::nextlevel);
   EXPECT_EQ(h.s.lives, 6);
 }
 
@@ -171,7 +182,7 @@ TEST(Commands, PTwiceIsPOnceAndPauseResumesWithTheSameSteps) {
   h.rt.key_down(game::kKeyP, 1);
   EXPECT_TRUE(h.el(Named::pause).visible);
   EXPECT_EQ(h.interval(Named::Timer1), 0);
-  h.rt.click(ButtonId::pause);
+  h.rt.click(Named::pause);
   EXPECT_FALSE(h.el(Named::pause).visible);
   EXPECT_EQ(h.interval(Named::Timer1), 25);
   EXPECT_EQ(h.s.stepx, 40);
@@ -184,10 +195,10 @@ TEST(Commands, PWhileTheNextLevelButtonShowsThenPauseGoesOnOverTheClearedBoard) 
   h.rt.key_down(game::kKeyP, 0);
   EXPECT_TRUE(h.el(Named::pause).visible);
   EXPECT_TRUE(h.el(Named::nextlevel).visible);
-  h.rt.click(ButtonId::pause);
+  h.rt.click(Named::pause);
   EXPECT_EQ(h.interval(Named::Timer2), 25);
   EXPECT_TRUE(h.el(Named::nextlevel).visible);
-  h.rt.click(ButtonId::nextlevel);  // still adds a life and builds the current pattern
+  h.rt.click(Named::nextlevel);  // still adds a life and builds the current pattern
   EXPECT_EQ(h.s.pattern, 2);
   EXPECT_EQ(h.s.lives, 4);
 }
@@ -198,7 +209,7 @@ TEST(Commands, F1WhilePausedRestartsPlayWithThePauseButtonStillShowing) {
   h.rt.key_down(game::kKeyF1, 0);
   EXPECT_EQ(h.interval(Named::Timer1), 25);
   EXPECT_TRUE(h.el(Named::pause).visible);
-  h.rt.click(ButtonId::pause);
+  h.rt.click(Named::pause);
   EXPECT_FALSE(h.el(Named::pause).visible);
   EXPECT_EQ(h.s.pattern, 2);
 }
@@ -213,7 +224,7 @@ TEST(Commands, ANewGameKeepsTheBestScoreAndStartsFromPatternOne) {
   h.place_ball(300, 7102);
   game::lostlife(h.g());
   ASSERT_TRUE(h.el(Named::gameover).visible);
-  ASSERT_TRUE(h.rt.click(ButtonId::gameover));
+  ASSERT_TRUE(h.rt.click(Named::gameover));
   EXPECT_EQ(h.el(Named::showscore).caption, "000000");
   EXPECT_EQ(h.el(Named::highscore).caption, "000990");
   EXPECT_EQ(h.visible_lives(), 3);

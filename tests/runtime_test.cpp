@@ -39,8 +39,8 @@ TEST(Runtime, PauseStopsThePlayTimersUntilTheButtonIsClicked) {
   h.ticks.clear();
   h.rt.run_for(100);
   for (auto& [t, when] : h.ticks) EXPECT_EQ(t, TimerId::Timer3);
-  EXPECT_TRUE(h.rt.click(game::ButtonId::pause));
-  EXPECT_FALSE(h.rt.click(game::ButtonId::pause));  // hidden now: nothing runs
+  EXPECT_TRUE(h.rt.click(scene::Named::pause));
+  EXPECT_FALSE(h.rt.click(scene::Named::pause));  // hidden now: nothing runs
   h.ticks.clear();
   h.rt.run_for(25);
   EXPECT_EQ(h.ticks.front(), (Tick{TimerId::Timer1, 125}));
@@ -99,7 +99,7 @@ TEST(Runtime, ReloadKeepsGameStateAndRestartsTheTimers) {
   h.rt.run_for(10);
   h.el(Named::gameover).visible = true;
   auto gen = h.rt.generation();
-  EXPECT_TRUE(h.rt.click(game::ButtonId::gameover));
+  EXPECT_TRUE(h.rt.click(scene::Named::gameover));
   EXPECT_EQ(h.rt.generation(), gen + 1);
   EXPECT_EQ(h.el(Named::highscore).caption, "001230");
   EXPECT_EQ(h.s.lives, 3);
@@ -115,25 +115,33 @@ TEST(Runtime, ReloadKeepsGameStateAndRestartsTheTimers) {
 namespace zandovik::testing {
 namespace {
 
+// A clock like the window's: time passes on its own and cannot be hurried.
+struct WallClock final : game::Clock {
+  double t = 0;
+  double now() const override { return t; }
+  bool sleep_until(double) override { return false; }
+};
+
 TEST(Runtime, InputThatArrivesDuringTheStallIsHandledAfterItInOrder) {
   GameState s{};
   scene::Rng rng([] { return 1u; });
-  game::Runtime* self = nullptr;
-  std::vector<std::int64_t> dir_during;
-  game::Runtime rt(s, rng,
-                   {[] { return 0.0; },
-                    [&](double) {
-                      // The player presses keys while the game holds still.
-                      self->key_down(game::kKeyRight, 0);
-                      self->key_down(game::kKeyP, 0);
-                      dir_during.push_back(s.paddledir);
-                    },
-                    {}});
-  self = &rt;
+  WallClock clock;
+  game::Runtime rt(s, rng, &clock);
   rt.show();
   rt.scene().move(rt.scene().get(Named::ball), 300, 7150);
   rt.tick(game::TimerId::Timer2);
-  EXPECT_EQ(dir_during, (std::vector<std::int64_t>{0}));  // nothing ran in the stall
+  ASSERT_TRUE(rt.stalled());
+  EXPECT_EQ(rt.next_due(), 500);
+  // The player presses keys while the game holds still.
+  rt.key_down(game::kKeyRight, 0);
+  rt.key_down(game::kKeyP, 0);
+  clock.t = 499;
+  rt.advance_to(clock.t);
+  EXPECT_EQ(s.paddledir, 0);  // nothing ran in the stall
+  EXPECT_EQ(s.lives, 3);
+  clock.t = 501;
+  rt.advance_to(clock.t);
+  EXPECT_FALSE(rt.stalled());
   EXPECT_EQ(s.lives, 2);
   // After it: Right, then P, in that order (start had reset the paddle first).
   EXPECT_EQ(s.paddledir, 1);

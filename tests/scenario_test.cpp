@@ -1,6 +1,7 @@
 // Scenarios through the script driver: commands in, JSON lines out.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
@@ -148,7 +149,8 @@ TEST(Script, BadLinesNameTheirLineAndStopWithStatusTwo) {
       {"show\ntick Timer9\n", "line 2: no timer 'Timer9' (Timer1, Timer2, Timer3)"},
       {"show\nrun -5\n", "line 2: run takes 0 to 86400000 ms, got -5"},
       {"seed x\n", "line 1: cannot read value 'x'"},
-      {"show\nkeydown\n", "line 2: 'keydown' takes 1 to 2 argument(s), got 0"},
+      {"show\nkeydown\n",
+       "line 2: 'keydown' takes 1 to 2 argument(s), got 0; usage: keydown CODE [SHIFT]"},
   };
   for (const auto& [script, want] : cases) {
     auto r = run(script);
@@ -180,6 +182,38 @@ TEST(Script, ExtremeValuesWrittenThroughTheDriverNeverOverflow) {
   EXPECT_EQ(r.values[1], "775807");
   EXPECT_EQ(r.values[2], 1);
   EXPECT_EQ(r.values[3], 9223372036854775807LL);  // far outside the table: an empty cell
+}
+
+TEST(Script, HostileLinesAreRefusedWithAShortPrintableMessage) {
+  // Nested a hundred thousand levels deep: refused before it is read.
+  for (const std::string cmd : {"set points ", "rnd ", "run ", "set levels(1,1) "}) {
+    auto r = run("show\n" + cmd + std::string(100000, '[') + "\n");
+    EXPECT_EQ(r.status, 2) << cmd;
+    EXPECT_EQ(r.err, "line 2: value nested deeper than 8 levels\n") << cmd;
+  }
+  // A long line with raw control bytes is quoted short and escaped.
+  auto r = run("set nosuch" + std::string("\x1b[2J\x07") + std::string(1000000, 'x') + " 1\n");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err, "line 1: bad path 'nosuch\\x1b[2J\\x07" + std::string(37, 'x') + "...'\n");
+}
+
+TEST(Script, WholeNumbersAreTakenOnlyWhenTheFieldHoldsThemExactly) {
+  auto r = run("set points 9.2233720368547758e18\n");  // 2^63 as a double
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err,
+            "line 1: expected a whole number in -9223372036854775808..9223372036854775807, got "
+            "'9.223372036854776e+18'\n");
+  r = run("set points -9.2233720368547758e18\nget points\n");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.values[0], std::numeric_limits<std::int64_t>::min());
+}
+
+TEST(Script, OutputThatCannotBeWrittenIsAFailure) {
+  std::istringstream in("show\ndump\n");
+  std::ostringstream out, err;
+  out.setstate(std::ios::badbit);  // as a full disk or a closed descriptor leaves it
+  EXPECT_EQ(run_script(in, out, err), 1);
+  EXPECT_EQ(err.str(), "zandovik-script: cannot write the output\n");
 }
 
 TEST(Script, ACommentMarkInsideAQuotedTextIsPartOfTheText) {

@@ -19,8 +19,30 @@ json float_json(float f) {
   return std::strtod(buf, nullptr);
 }
 
+std::string quote(std::string_view text) {
+  return "'" + excerpt(text) + "'";
+}
+
+std::string excerpt(std::string_view text) {
+  constexpr std::size_t kMaxShown = 48;
+  std::string q;
+  for (std::size_t i = 0; i < text.size() && i < kMaxShown; ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c < 0x20 || c >= 0x7f || c == '\\') {
+      static constexpr char kHex[] = "0123456789abcdef";
+      q += "\\x";
+      q += kHex[c >> 4];
+      q += kHex[c & 15];
+    } else {
+      q += static_cast<char>(c);
+    }
+  }
+  if (text.size() > kMaxShown) q += "...";
+  return q;
+}
+
 double json_number(const json& v) {
-  if (!v.is_number()) throw PathError{"expected a number, got " + v.dump()};
+  if (!v.is_number()) throw PathError{"expected a number, got " + quote(v.dump())};
   double d = v.get<double>();
   if (!std::isfinite(d)) throw PathError{"expected a finite number"};
   return d;
@@ -37,30 +59,47 @@ std::int64_t json_integer(const json& v, std::int64_t lo, std::int64_t hi) {
     return n;
   }
   if (v.is_number_float()) {
+    // Only a whole number that the 64-bit range holds exactly: 2^63 itself
+    // would pass a test against INT64_MAX written as a double.
+    constexpr double kTwo63 = 9223372036854775808.0;
     double d = v.get<double>();
-    if (std::isfinite(d) && d == std::floor(d) && d >= static_cast<double>(lo) &&
-        d <= static_cast<double>(hi))
-      return static_cast<std::int64_t>(d);
+    if (std::isfinite(d) && d == std::floor(d) && d >= -kTwo63 && d < kTwo63) {
+      const auto n = static_cast<std::int64_t>(d);
+      if (n >= lo && n <= hi) return n;
+    }
   }
   throw PathError{"expected a whole number in " + std::to_string(lo) + ".." + std::to_string(hi) +
-                  ", got " + v.dump()};
+                  ", got " + quote(v.dump())};
 }
 
 namespace {
+
+// The plain type a field holds: the saturating whole numbers hold their
+// value_type.
+template <class T>
+struct plain {
+  using type = T;
+};
+template <class T>
+struct plain<scene::Sat<T>> {
+  using type = T;
+};
 
 template <class T>
 json to_json(T v) {
   if constexpr (std::is_same_v<T, float>) {
     return float_json(v);
   } else {
-    return v;
+    return static_cast<typename plain<T>::type>(v);
   }
 }
 
 template <class T>
 T from_json(const json& v) {
-  if constexpr (std::is_same_v<T, std::string>) {
-    if (!v.is_string()) throw PathError{"expected a text in quotes, got " + v.dump()};
+  if constexpr (!std::is_same_v<T, typename plain<T>::type>) {
+    return from_json<typename plain<T>::type>(v);
+  } else if constexpr (std::is_same_v<T, std::string>) {
+    if (!v.is_string()) throw PathError{"expected a text in quotes, got " + quote(v.dump())};
     return v.get<std::string>();
   } else if constexpr (std::is_floating_point_v<T>) {
     double d = json_number(v);
@@ -130,37 +169,45 @@ Field array2(const char* name, std::array<std::array<T, M>, N> GameState::*m) {
                }};
 }
 
+// How many members an aggregate has: the most initialisers it takes.
+struct any_value {
+  template <class T>
+  operator T() const;  // NOLINT: never defined, only asked about
+};
+template <class T, class... A>
+constexpr std::size_t member_count() {
+  if constexpr (requires { T{A{}..., any_value{}}; }) {
+    return member_count<T, A..., any_value>();
+  } else {
+    return sizeof...(A);
+  }
+}
+
+// Every GameState field, in order. A field added to GameState and not here
+// stops the build.
+template <class... F>
+std::vector<Field> table(F... fields) {
+  static_assert(sizeof...(F) == member_count<GameState>(),
+                "every GameState field needs a row in the driver's field table");
+  return {std::move(fields)...};
+}
+
 std::vector<Field> build() {
-  return {
-      array2("levels", &GameState::levels),
-      scalar("points", &GameState::points),
-      scalar("bonuspoints", &GameState::bonuspoints),
-      scalar("hiscore", &GameState::hiscore),
-      scalar("levelnum", &GameState::levelnum),
-      scalar("pattern", &GameState::pattern),
-      scalar("numpatterns", &GameState::numpatterns),
-      scalar("lastcell", &GameState::lastcell),
-      array2("cells", &GameState::cells),
-      scalar("brickwidth", &GameState::brickwidth),
-      scalar("brickheight", &GameState::brickheight),
-      scalar("boardtop", &GameState::boardtop),
-      scalar("boardbottom", &GameState::boardbottom),
-      scalar("boardleft", &GameState::boardleft),
-      scalar("boardright", &GameState::boardright),
-      scalar("paddledir", &GameState::paddledir),
-      scalar("stepx", &GameState::stepx),
-      scalar("stepy", &GameState::stepy),
-      scalar("bricksleft", &GameState::bricksleft),
-      scalar("builtcount", &GameState::builtcount),
-      scalar("speed", &GameState::speed),
-      scalar("jitterx", &GameState::jitterx),
-      scalar("jittery", &GameState::jittery),
-      scalar("lives", &GameState::lives),
-      array1("logostepx", &GameState::logostepx),
-      array1("logostepy", &GameState::logostepy),
-      scalar("luckdraw", &GameState::luckdraw),
-      scalar("angle", &GameState::angle),
-  };
+  return table(
+      array2("levels", &GameState::levels), scalar("points", &GameState::points),
+      scalar("bonuspoints", &GameState::bonuspoints), scalar("hiscore", &GameState::hiscore),
+      scalar("levelnum", &GameState::levelnum), scalar("pattern", &GameState::pattern),
+      scalar("numpatterns", &GameState::numpatterns), scalar("lastcell", &GameState::lastcell),
+      array2("cells", &GameState::cells), scalar("brickwidth", &GameState::brickwidth),
+      scalar("brickheight", &GameState::brickheight), scalar("boardtop", &GameState::boardtop),
+      scalar("boardbottom", &GameState::boardbottom), scalar("boardleft", &GameState::boardleft),
+      scalar("boardright", &GameState::boardright), scalar("paddledir", &GameState::paddledir),
+      scalar("stepx", &GameState::stepx), scalar("stepy", &GameState::stepy),
+      scalar("bricksleft", &GameState::bricksleft), scalar("builtcount", &GameState::builtcount),
+      scalar("speed", &GameState::speed), scalar("jitterx", &GameState::jitterx),
+      scalar("jittery", &GameState::jittery), scalar("lives", &GameState::lives),
+      array1("logostepx", &GameState::logostepx), array1("logostepy", &GameState::logostepy),
+      scalar("luckdraw", &GameState::luckdraw), scalar("angle", &GameState::angle));
 }
 
 }  // namespace

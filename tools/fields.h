@@ -3,6 +3,7 @@
 #include <functional>
 #include <nlohmann/json.hpp>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "game/state.h"
@@ -13,6 +14,11 @@ namespace zandovik::tools {
 struct PathError {
   std::string what;
 };
+
+// A short, printable excerpt of a text for an error message, in quotes:
+// control and non-ASCII bytes escaped, a long text cut.
+std::string quote(std::string_view text);
+std::string excerpt(std::string_view text);  // the same without the quotes
 
 // A float printed in its shortest form that reads back exactly.
 nlohmann::json float_json(float f);

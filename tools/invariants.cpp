@@ -25,16 +25,16 @@ std::vector<std::string> InvariantChecker::check(game::Runtime& rt) {
     fail("paddle outside the walls: left " + std::to_string(paddle.left));
 
   const int t1 = ui.get(Named::Timer1).interval, t2 = ui.get(Named::Timer2).interval;
-  if (t1 != t2 || (t1 != 0 && t1 != 25))
+  if (t1 != t2 || (t1 != 0 && t1 != game::kPlayInterval))
     fail("play timers at " + std::to_string(t1) + " and " + std::to_string(t2));
-  if (ui.get(Named::Timer3).interval != 50) fail("Timer3 is not at 50");
+  if (ui.get(Named::Timer3).interval != game::kLogoInterval) fail("Timer3 left its interval");
 
-  if (s.lives < 0 || s.lives > 6) fail("lives " + std::to_string(s.lives));
+  if (s.lives < 0 || s.lives > game::kMaxLives) fail("lives " + std::to_string(s.lives));
   // Markers 1..n show and the rest are hidden, n being lives or one fewer
   // (a life from the next-level button shows at the next hit).
   int shown = 0;
   bool gap = false;
-  for (int k = 1; k <= 6; ++k) {
+  for (int k = 1; k <= game::kMaxLives; ++k) {
     const scene::Element* m = ui.find(Array::life, k);
     if (!m) {
       fail("life(" + std::to_string(k) + ") is missing");
@@ -54,12 +54,13 @@ std::vector<std::string> InvariantChecker::check(game::Runtime& rt) {
   for (int x = 0; x < game::kCellColumns; ++x) {
     for (int y = 0; y < game::kCellRows; ++y) {
       const auto v = s.cells[x][y];
-      const bool in_pattern = x >= 1 && x <= 20 && y >= 3 && y <= 12;
+      const bool in_pattern = x >= 1 && x <= game::kColumns && y >= game::kFirstPatternRow &&
+                              y < game::kFirstPatternRow + game::kPatternRowsUsed;
       if (!in_pattern && v != 0) fail("cells(" + std::to_string(x) + "," + std::to_string(y) + ")");
-      if (in_pattern && (v < 0 || v > 9)) fail("cell value " + std::to_string(v));
+      if (in_pattern && (v < 0 || v > game::kUnbreakable)) fail("cell value " + std::to_string(v));
     }
   }
-  for (int k = 1; k <= 500; ++k) {
+  for (int k = 1; k <= game::kBricks; ++k) {
     const scene::Element* b = ui.find(Array::brick, k);
     if (!b) {
       fail("brick(" + std::to_string(k) + ") is missing");

@@ -5,7 +5,6 @@
 
 namespace zandovik::tools {
 
-using game::ButtonId;
 using game::Runtime;
 using game::TimerId;
 using scene::Named;
@@ -61,7 +60,14 @@ struct Session {
   }
 };
 
-constexpr std::array<int, 8> kGameKeys = {37, 39, 80, 112, 113, 16, 17, 18};
+constexpr std::array<int, 8> kGameKeys = {game::kKeyLeft,
+                                          game::kKeyRight,
+                                          game::kKeyP,
+                                          game::kKeyF1,
+                                          game::kKeyF2,
+                                          16,
+                                          17,
+                                          18};  // and Shift, Ctrl, Alt
 
 }  // namespace
 
@@ -77,7 +83,7 @@ PlayReport random_play(std::uint32_t seed, std::uint64_t events) {
     } else if (kind < 45) {
       good = s.event("keyup", [&] { s.rt.key_up(code, shift); });
     } else if (kind < 55) {
-      const ButtonId b = static_cast<ButtonId>(s.below(3));
+      const Named b = game::kButtons[s.below(3)];
       good = s.event("click", [&] { s.rt.click(b); });
     } else if (kind < 80) {
       const TimerId t = static_cast<TimerId>(s.below(3));
@@ -86,7 +92,7 @@ PlayReport random_play(std::uint32_t seed, std::uint64_t events) {
       const double ms = s.below(300);
       good = s.event("run", [&] { s.rt.run_for(ms); });
     } else {
-      good = s.event("unload and show", [&] { s.rt.new_game(); });
+      good = s.event("unload and show", [&] { new_game(s.rt); });
     }
     if (!good) break;
   }
@@ -104,11 +110,11 @@ PlayReport bot_play(std::uint32_t seed, double game_ms) {
     if (s.below(4000) == 0) distracted_until = s.rt.now() + 2000;
     const bool distracted = s.rt.now() < distracted_until;
     if (s.visible(Named::gameover)) {
-      good = s.event("click gameover", [&] { s.rt.click(ButtonId::gameover); });
+      good = s.event("click gameover", [&] { s.rt.click(Named::gameover); });
     } else if (s.visible(Named::nextlevel)) {
-      good = s.event("click nextlevel", [&] { s.rt.click(ButtonId::nextlevel); });
+      good = s.event("click nextlevel", [&] { s.rt.click(Named::nextlevel); });
     } else if (s.visible(Named::pause)) {
-      good = s.event("click pause", [&] { s.rt.click(ButtonId::pause); });
+      good = s.event("click pause", [&] { s.rt.click(Named::pause); });
     } else {
       const auto& ball = s.rt.scene().get(Named::ball);
       const auto& paddle = s.rt.scene().get(Named::paddle);
@@ -120,11 +126,11 @@ PlayReport bot_play(std::uint32_t seed, double game_ms) {
       if (distracted) {
         want = 0;
       } else if (s.state.stepx == 0 && s.state.stepy == 0) {
-        want = 39;  // a resting ball: move to launch it
+        want = game::kKeyRight;  // a resting ball: move to launch it
       } else if (ball_mid < aim - 60) {
-        want = 37;
+        want = game::kKeyLeft;
       } else if (ball_mid > aim + 60) {
-        want = 39;
+        want = game::kKeyRight;
       }
       if (want != held) {
         if (want == 0) {
@@ -134,7 +140,8 @@ PlayReport bot_play(std::uint32_t seed, double game_ms) {
         }
         held = want;
       }
-      if (good && s.below(5000) == 0) good = s.event("pause", [&] { s.rt.key_down(80, 0); });
+      if (good && s.below(5000) == 0)
+        good = s.event("pause", [&] { s.rt.key_down(game::kKeyP, 0); });
     }
     if (good) good = s.event("run", [&] { s.rt.run_for(25); });
     if (!good) break;

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <istream>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -14,7 +15,6 @@
 
 namespace zandovik::tools {
 
-using game::ButtonId;
 using game::Runtime;
 using game::TimerId;
 using nlohmann::json;
@@ -62,7 +62,7 @@ int parse_int(std::string_view t, const std::string& what) {
   int v = 0;
   auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
   if (s.empty() || ec != std::errc() || p != s.data() + s.size())
-    throw PathError{what + " must be a whole number, got '" + s + "'"};
+    throw PathError{what + " must be a whole number, got " + quote(s)};
   return v;
 }
 
@@ -72,22 +72,22 @@ Path parse_path(const std::string& text) {
   while (i < text.size() && (std::isalnum(static_cast<unsigned char>(text[i])) || text[i] == '_'))
     ++i;
   p.name = text.substr(0, i);
-  if (p.name.empty()) throw PathError{"bad path '" + text + "'"};
+  if (p.name.empty()) throw PathError{"bad path " + quote(text)};
   if (i < text.size() && text[i] == '(') {
     auto close = text.find(')', i);
-    if (close == std::string::npos) throw PathError{"missing ')' in '" + text + "'"};
+    if (close == std::string::npos) throw PathError{"missing ')' in " + quote(text)};
     std::string inner = text.substr(i + 1, close - i - 1);
     std::stringstream ss(inner);
     std::string part;
     while (std::getline(ss, part, ',')) p.args.push_back(parse_int(part, "an index"));
-    if (p.args.empty()) throw PathError{"empty index in '" + text + "'"};
+    if (p.args.empty()) throw PathError{"empty index in " + quote(text)};
     p.has_args = true;
     i = close + 1;
   }
   if (i < text.size()) {
-    if (text[i] != '.') throw PathError{"bad path '" + text + "'"};
+    if (text[i] != '.') throw PathError{"bad path " + quote(text)};
     p.prop = text.substr(i + 1);
-    if (p.prop.empty()) throw PathError{"missing property after '.' in '" + text + "'"};
+    if (p.prop.empty()) throw PathError{"missing property after '.' in " + quote(text)};
   }
   return p;
 }
@@ -97,7 +97,8 @@ json color_json(scene::Rgb c) {
 }
 
 scene::Rgb json_color(const json& v) {
-  if (!v.is_array() || v.size() != 3) throw PathError{"a colour is [r,g,b], got " + v.dump()};
+  if (!v.is_array() || v.size() != 3)
+    throw PathError{"a colour is [r,g,b], got " + quote(v.dump())};
   auto c = [&](int i) { return static_cast<std::uint8_t>(json_integer(v[i], 0, 255)); };
   return {c(0), c(1), c(2)};
 }
@@ -123,119 +124,155 @@ json element_json(const Element& e) {
   return j;
 }
 
+std::optional<scene::Named> button_named(const std::string& name) {
+  for (scene::Named b : game::kButtons)
+    if (name == scene::name_of(b)) return b;
+  return std::nullopt;
+}
+
+std::optional<TimerId> timer_named(const std::string& name) {
+  for (std::size_t k = 0; k < game::kTimers.size(); ++k)
+    if (name == scene::name_of(game::kTimers[k])) return static_cast<TimerId>(k);
+  return std::nullopt;
+}
+
+class Interpreter;
+using Args = std::vector<std::string>;
+
+// One driver command: its name, what it takes, and what it does.
+struct Command {
+  const char* name;
+  const char* usage;
+  std::size_t min_args, max_args;  // words after the name
+  bool needs_window;
+  void (Interpreter::*action)(const Args& args, const std::string& rest);
+};
+
 class Interpreter {
  public:
   Interpreter(std::ostream& out) : out_(out), rng_([this] { return seed_; }), rt_(state_, rng_) {}
 
+  static const std::vector<Command>& commands();
+
   void execute(const std::string& line) {
     std::istringstream ss(line);
-    std::string cmd;
-    ss >> cmd;
+    std::string name;
+    ss >> name;
     std::string rest;
     std::getline(ss, rest);
     rest = trim(rest);
-    std::vector<std::string> args;
+    Args args;
     {
       std::istringstream as(rest);
       std::string a;
       while (as >> a) args.push_back(a);
     }
-    auto want = [&](std::size_t lo, std::size_t hi) {
-      if (args.size() < lo || args.size() > hi)
-        throw PathError{
-            "'" + cmd + "' takes " +
-            (lo == hi ? std::to_string(lo) : std::to_string(lo) + " to " + std::to_string(hi)) +
-            " argument(s), got " + std::to_string(args.size())};
-    };
-    auto need_window = [&] {
-      if (!rt_.shown()) throw PathError{"'" + cmd + "' needs the window: use 'show' first"};
-    };
-
-    if (cmd == "seed") {
-      want(1, 1);
-      auto v = json_integer(parse_json(args[0]), 0, 4294967295LL);
-      seed_ = static_cast<std::uint32_t>(v);
-    } else if (cmd == "rnd") {
-      if (args.empty()) throw PathError{"'rnd' needs at least one value"};
-      std::vector<float> values;
-      for (const auto& a : args) {
-        double d = json_number(parse_json(a));
-        float f = static_cast<float>(d);
-        if (!(d >= 0 && d < 1) || !(f < 1.0f))
-          throw PathError{"rnd value " + a + " is outside [0, 1)"};
-        values.push_back(f);
-      }
-      for (float f : values) rng_.script(f);
-    } else if (cmd == "show") {
-      want(0, 0);
-      if (rt_.shown()) throw PathError{"the window is already shown"};
-      rt_.show();
-    } else if (cmd == "keydown" || cmd == "keyup") {
-      want(1, 2);
-      need_window();
-      int code = static_cast<int>(json_integer(parse_json(args[0]), 0, 65535));
-      int shift =
-          args.size() > 1 ? static_cast<int>(json_integer(parse_json(args[1]), 0, 65535)) : 0;
-      if (cmd == "keydown") {
-        rt_.key_down(code, shift);
-      } else {
-        rt_.key_up(code, shift);
-      }
-    } else if (cmd == "click") {
-      want(1, 1);
-      need_window();
-      ButtonId b;
-      if (args[0] == "pause") {
-        b = ButtonId::pause;
-      } else if (args[0] == "nextlevel") {
-        b = ButtonId::nextlevel;
-      } else if (args[0] == "gameover") {
-        b = ButtonId::gameover;
-      } else {
-        throw PathError{"no button '" + args[0] + "' (pause, nextlevel, gameover)"};
-      }
-      if (!rt_.click(b)) throw PathError{"button '" + args[0] + "' is hidden"};
-    } else if (cmd == "tick") {
-      want(1, 1);
-      need_window();
-      if (args[0] == "Timer1") {
-        rt_.tick(TimerId::Timer1);
-      } else if (args[0] == "Timer2") {
-        rt_.tick(TimerId::Timer2);
-      } else if (args[0] == "Timer3") {
-        rt_.tick(TimerId::Timer3);
-      } else {
-        throw PathError{"no timer '" + args[0] + "' (Timer1, Timer2, Timer3)"};
-      }
-    } else if (cmd == "run") {
-      want(1, 1);
-      need_window();
-      double ms = json_number(parse_json(args[0]));
-      if (ms < 0 || ms > kMaxRunMs)
-        throw PathError{"run takes 0 to " + std::to_string(static_cast<long>(kMaxRunMs)) +
-                        " ms, got " + args[0]};
-      rt_.run_for(ms);
-    } else if (cmd == "set") {
-      auto space = rest.find_first_of(" \t");
-      if (rest.empty() || space == std::string::npos)
-        throw PathError{"'set' takes a path and a value"};
-      set(rest.substr(0, space), parse_json(trim(rest.substr(space))));
-    } else if (cmd == "get") {
-      want(1, 1);
-      out_ << get(args[0]).dump() << '\n';
-    } else if (cmd == "dump") {
-      want(0, 0);
-      need_window();
-      out_ << dump().dump() << '\n';
-    } else {
-      throw PathError{"unknown command '" + cmd + "'"};
-    }
+    const Command* cmd = nullptr;
+    for (const auto& c : commands())
+      if (name == c.name) cmd = &c;
+    if (!cmd) throw PathError{"unknown command " + quote(name)};
+    if (args.size() < cmd->min_args || args.size() > cmd->max_args)
+      throw PathError{
+          quote(name) + " takes " +
+          (cmd->min_args == cmd->max_args ? std::to_string(cmd->min_args)
+           : cmd->max_args == SIZE_MAX
+               ? "at least " + std::to_string(cmd->min_args)
+               : std::to_string(cmd->min_args) + " to " + std::to_string(cmd->max_args)) +
+          " argument(s), got " + std::to_string(args.size()) + "; usage: " + cmd->usage};
+    if (cmd->needs_window && !rt_.shown())
+      throw PathError{quote(name) + " needs the window: use 'show' first"};
+    (this->*cmd->action)(args, rest);
   }
+
+  void seed(const Args& a, const std::string&) {
+    seed_ = static_cast<std::uint32_t>(json_integer(parse_json(a[0]), 0, 4294967295LL));
+  }
+
+  void rnd(const Args& args, const std::string&) {
+    std::vector<float> values;
+    for (const auto& a : args) {
+      double d = json_number(parse_json(a));
+      float f = static_cast<float>(d);
+      if (!(d >= 0 && d < 1) || !(f < 1.0f))
+        throw PathError{"rnd value " + excerpt(a) + " is outside [0, 1)"};
+      values.push_back(f);
+    }
+    for (float f : values) rng_.script(f);
+  }
+
+  void show(const Args&, const std::string&) {
+    if (rt_.shown()) throw PathError{"the window is already shown"};
+    rt_.show();
+  }
+
+  std::pair<int, int> key_args(const Args& a) {
+    int code = static_cast<int>(json_integer(parse_json(a[0]), 0, 65535));
+    int shift = a.size() > 1 ? static_cast<int>(json_integer(parse_json(a[1]), 0, 65535)) : 0;
+    return {code, shift};
+  }
+  void keydown(const Args& a, const std::string&) {
+    auto [code, shift] = key_args(a);
+    rt_.key_down(code, shift);
+  }
+  void keyup(const Args& a, const std::string&) {
+    auto [code, shift] = key_args(a);
+    rt_.key_up(code, shift);
+  }
+
+  void click(const Args& a, const std::string&) {
+    const auto button = button_named(a[0]);
+    if (!button) throw PathError{"no button " + quote(a[0]) + " (pause, nextlevel, gameover)"};
+    if (!rt_.click(*button)) throw PathError{"button " + quote(a[0]) + " is hidden"};
+  }
+
+  void tick(const Args& a, const std::string&) {
+    const auto timer = timer_named(a[0]);
+    if (!timer) throw PathError{"no timer " + quote(a[0]) + " (Timer1, Timer2, Timer3)"};
+    rt_.tick(*timer);
+  }
+
+  void run(const Args& a, const std::string&) {
+    double ms = json_number(parse_json(a[0]));
+    if (ms < 0 || ms > kMaxRunMs)
+      throw PathError{"run takes 0 to " + std::to_string(static_cast<long>(kMaxRunMs)) +
+                      " ms, got " + excerpt(a[0])};
+    rt_.run_for(ms);
+  }
+
+  void set_cmd(const Args&, const std::string& rest) {
+    auto space = rest.find_first_of(" \t");
+    set(rest.substr(0, space), parse_json(trim(rest.substr(space))));
+    rt_.sync_timers();  // written from outside a handler
+  }
+
+  void get_cmd(const Args& a, const std::string&) { out_ << get(a[0]).dump() << '\n'; }
+
+  void dump_cmd(const Args&, const std::string&) { out_ << dump().dump() << '\n'; }
 
  private:
   static json parse_json(const std::string& text) {
+    // Values are numbers, texts, colours and pattern rows: nothing nests
+    // deeper than this, and a deeper value is refused before it is read.
+    constexpr int kMaxDepth = 8;
+    int depth = 0;
+    bool quoted = false, escaped = false;
+    for (char c : text) {
+      if (escaped) {
+        escaped = false;
+      } else if (quoted) {
+        escaped = c == '\\';
+        quoted = c != '"';
+      } else if (c == '"') {
+        quoted = true;
+      } else if (c == '[' || c == '{') {
+        if (++depth > kMaxDepth)
+          throw PathError{"value nested deeper than " + std::to_string(kMaxDepth) + " levels"};
+      } else if (c == ']' || c == '}') {
+        --depth;
+      }
+    }
     json v = json::parse(text, nullptr, false);
-    if (v.is_discarded()) throw PathError{"cannot read value '" + text + "'"};
+    if (v.is_discarded()) throw PathError{"cannot read value " + quote(text)};
     return v;
   }
 
@@ -254,15 +291,15 @@ class Interpreter {
       full += "(" + std::to_string(p.args[0]) + ")";
     }
     Element* e = rt_.scene().find_by_name(full);
-    if (!e) throw PathError{"no element '" + full + "'"};
+    if (!e) throw PathError{"no element " + quote(full)};
     return *e;
   }
 
   const Field& field(const Path& p) {
     const Field* f = find_field(p.name);
-    if (!f) throw PathError{"no field '" + p.name + "'"};
+    if (!f) throw PathError{"no field " + quote(p.name)};
     if (static_cast<int>(p.args.size()) != f->dims)
-      throw PathError{"'" + p.name + "' takes " + std::to_string(f->dims) + " index(es)"};
+      throw PathError{quote(p.name) + " takes " + std::to_string(f->dims) + " index(es)"};
     return *f;
   }
 
@@ -293,7 +330,7 @@ class Interpreter {
     if (prop == "Caption" && has_caption(e)) return e.caption;
     if (prop == "BackColor" && has_back_color(e)) return color_json(e.back_color);
     if (prop == "Interval" && e.kind == Kind::Timer) return e.interval;
-    throw PathError{"element '" + e.full_name() + "' has no property '" + prop + "'"};
+    throw PathError{"element " + quote(e.full_name()) + " has no property " + quote(prop)};
   }
 
   void set(const std::string& text, const json& v) {
@@ -306,7 +343,7 @@ class Interpreter {
           rt_.scene().set_window_caption(v.get<std::string>());
           return;
         }
-        if (!special(p.name).is_null()) throw PathError{"'" + p.name + "' is read only"};
+        if (!special(p.name).is_null()) throw PathError{quote(p.name) + " is read only"};
       }
       const Field& f = field(p);
       f.set(state_, p.args.size() > 0 ? p.args[0] : 0, p.args.size() > 1 ? p.args[1] : 0, v);
@@ -338,9 +375,9 @@ class Interpreter {
       ui.set_back_color(e, json_color(v));
     } else if (prop == "Interval" && e.kind == Kind::Timer) {
       ui.set_interval(e, static_cast<int>(json_integer(v, 0, 65535)));
-      rt_.sync_timers();
     } else {
-      throw PathError{"element '" + e.full_name() + "' has no settable property '" + prop + "'"};
+      throw PathError{"element " + quote(e.full_name()) + " has no settable property " +
+                      quote(prop)};
     }
   }
 
@@ -371,7 +408,32 @@ class Interpreter {
   Runtime rt_;
 };
 
+const std::vector<Command>& Interpreter::commands() {
+  using I = Interpreter;
+  static const std::vector<Command> table = {
+      {"seed", "seed N (the seed Randomize uses; default 1)", 1, 1, false, &I::seed},
+      {"rnd", "rnd V1 V2 ... (values in [0, 1) for the next draws)", 1, SIZE_MAX, false, &I::rnd},
+      {"show", "show (create the window: Form_Load runs)", 0, 0, false, &I::show},
+      {"keydown", "keydown CODE [SHIFT]", 1, 2, true, &I::keydown},
+      {"keyup", "keyup CODE [SHIFT]", 1, 2, true, &I::keyup},
+      {"click", "click pause|nextlevel|gameover", 1, 1, true, &I::click},
+      {"tick", "tick Timer1|Timer2|Timer3 (run its handler once, now)", 1, 1, true, &I::tick},
+      {"run", "run MS (let MS ms of virtual time pass)", 1, 1, true, &I::run},
+      {"set", "set PATH VALUE (VALUE is JSON)", 2, SIZE_MAX, false, &I::set_cmd},
+      {"get", "get PATH (print one JSON value)", 1, 1, false, &I::get_cmd},
+      {"dump", "dump (print the state, the elements and the clock as JSON)", 0, 0, true,
+       &I::dump_cmd},
+  };
+  return table;
+}
+
 }  // namespace
+
+std::string command_help() {
+  std::string text;
+  for (const auto& c : Interpreter::commands()) text += "  " + std::string(c.usage) + "\n";
+  return text;
+}
 
 int run_script(std::istream& in, std::ostream& out, std::ostream& err) {
   Interpreter interp(out);
@@ -387,11 +449,21 @@ int run_script(std::istream& in, std::ostream& out, std::ostream& err) {
       err << "line " << number << ": " << e.what << '\n';
       return 2;
     } catch (const std::exception& e) {
-      err << "line " << number << ": " << e.what() << '\n';
+      err << "line " << number << ": " << quote(e.what()) << '\n';
       return 2;
     }
+    // Output that cannot be written is a failure, not a quiet success.
+    if (!out) break;
   }
   out.flush();
+  if (!out) {
+    err << "zandovik-script: cannot write the output\n";
+    return 1;
+  }
+  if (in.bad()) {
+    err << "zandovik-script: cannot read the script\n";
+    return 1;
+  }
   return 0;
 }
 

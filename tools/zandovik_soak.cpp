@@ -41,12 +41,12 @@ int new_games(long count) {
   zandovik::scene::Rng rng([] { return 3u; });
   zandovik::game::Runtime rt(state, rng);
   rt.show();
-  for (int i = 0; i < 50; ++i) rt.new_game();  // let the allocator settle
+  for (int i = 0; i < 50; ++i) zandovik::tools::new_game(rt);  // let the allocator settle
   const long before = resident_kib();
   for (long i = 0; i < count; ++i) {
-    rt.key_down(39, 0);
+    rt.key_down(zandovik::game::kKeyRight, 0);
     rt.run_for(100);
-    rt.new_game();
+    zandovik::tools::new_game(rt);
   }
   const long after = resident_kib();
   std::printf("new games: %ld in a row, resident %ld KiB before, %ld KiB after (%+ld KiB)\n", count,
