@@ -62,6 +62,9 @@ QSize default_size(const QScreen* screen) {
 
 GameWindow::GameWindow() : runtime_(state_, rng_, &clock_) {
   detectable_repeat_ = ask_detectable_repeat();
+  runtime_.set_on_cue([this](game::Cue c, int value) {
+    if (sound_ && !muted_) sound_->play(c, value);
+  });
   setWindowTitle(scene::kInitialCaption);
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -109,7 +112,10 @@ void GameWindow::paintEvent(QPaintEvent* ev) {
   paint_scene(p, runtime_.scene(), viewport(), clip, opts);
   if (++frames_ == 1) {
     // Right after the first frame, while the ball still rests.
-    QTimer::singleShot(0, this, [this] { prepare_buttons(runtime_.scene(), viewport(), cache_); });
+    QTimer::singleShot(0, this, [this] {
+      prepare_buttons(runtime_.scene(), viewport(), cache_);
+      if (!sound_) sound_ = std::make_unique<Sound>();
+    });
   }
   if (on_frame_) on_frame_();
 }
@@ -207,6 +213,11 @@ void GameWindow::keyPressEvent(QKeyEvent* ev) {
     if (!ev->isAutoRepeat()) setWindowState(windowState() ^ Qt::WindowFullScreen);
     return;
   }
+  if (ev->key() == Qt::Key_M) {
+    // Sound on and off: a window command too; the rules give M no meaning.
+    if (!ev->isAutoRepeat()) muted_ = !muted_;
+    return;
+  }
   if (held_release_) {
     // A release and a press of one key with one timestamp are the
     // keyboard's auto-repeat, not the player letting go.
@@ -222,7 +233,7 @@ void GameWindow::keyPressEvent(QKeyEvent* ev) {
 }
 
 void GameWindow::keyReleaseEvent(QKeyEvent* ev) {
-  if (ev->key() == Qt::Key_F11) return;
+  if (ev->key() == Qt::Key_F11 || ev->key() == Qt::Key_M) return;
   if (ev->isAutoRepeat()) return;
   if (held_release_) flush_release();
   if (detectable_repeat_) {

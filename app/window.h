@@ -5,9 +5,11 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "app/render.h"
+#include "app/sound.h"
 #include "game/runtime.h"
 
 namespace zandovik::app {
@@ -77,6 +79,9 @@ class GameWindow : public QWidget {
   std::optional<scene::Named> pressed_;
   RenderCache cache_;
   std::function<void()> on_frame_;
+  // Made after the first frame: connecting never delays it.
+  std::unique_ptr<Sound> sound_;
+  bool muted_ = false;  // M, for this run
 };
 
 }  // namespace zandovik::app

@@ -25,6 +25,7 @@ void ceiling_draw(Game& g) {
   s.luckdraw = scene::Int(5.0 * g.rng.rnd());
   g.ui.set_window_caption(scene::Str(s.luckdraw));
   if (s.luckdraw == 0) {
+    g.host.cue(Cue::luck);
     s.bricksleft -= 1;
     g.ui.set_caption(g.ui.get(Named::numbricks), scene::bricks_text(s.bricksleft));
     if (s.bricksleft == 0) nextlvl(g);
@@ -44,16 +45,19 @@ void Timer2_Timer(Game& g) {
     x = s.boardleft;
     s.stepx = -s.stepx;
     s.jitterx = jitter(g.rng);
+    g.host.cue(Cue::wall);
   }
   if (x + ball.width > s.boardright) {
     x = static_cast<float>(static_cast<float>(s.boardright) - ball.width);
     s.stepx = -s.stepx;
     s.jitterx = jitter(g.rng);
+    g.host.cue(Cue::wall);
   }
   if (y < s.boardtop) {
     y = s.boardtop;
     s.stepy = -s.stepy;
     s.jittery = jitter(g.rng);
+    g.host.cue(Cue::ceiling);
     ceiling_draw(g);
   }
   if (y > s.boardbottom) {

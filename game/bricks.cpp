@@ -32,6 +32,7 @@ void colorbricks(Game& g, std::int64_t i, std::int64_t x, std::int64_t y) {
   if (x < 0 || x >= kCellColumns || y < 0 || y >= kCellRows) return;
   const int v = s.cells[x][y];
   if (v == 0 && s.builtcount > 0) {
+    g.host.cue(Cue::break_brick);
     g.ui.set_visible(brick, false);
     s.bricksleft -= 1;
     if (s.bricksleft == 0) nextlvl(g);

@@ -13,6 +13,23 @@ namespace zandovik::game {
 // What the logic needs from the event runtime beyond the Scene.
 struct Game;
 
+// What the player may hear: the rules say that it happened, the window
+// decides how it sounds.
+enum class Cue {
+  wall,         // the ball bounces off the left or right wall
+  ceiling,      // off the ceiling
+  paddle,       // a rebound off the paddle
+  brick,        // a brick is hit and still stands; value: the hits it still takes
+  break_brick,  // a brick is removed
+  unbreakable,  // a "!" brick is hit
+  lost,         // a ball is lost (the stall begins)
+  extralife,    // a life is gained from bonus points
+  level,        // the level is complete
+  gameover,     // the game is over
+  luck,         // a ceiling draw of 0 takes a brick off the count
+};
+const char* cue_name(Cue c);
+
 class Services {
  public:
   virtual ~Services() = default;
@@ -21,6 +38,8 @@ class Services {
   virtual void stall(void (*then)(Game&)) = 0;
   // Destroy the window and create it again from its design; Form_Load runs.
   virtual void unload_and_show() = 0;
+  // Something the player may hear happened.
+  virtual void cue(Cue c, int value = 0) = 0;
 };
 
 struct Game {

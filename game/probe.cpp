@@ -66,8 +66,10 @@ void score(Game& g, std::int64_t i, std::int64_t x, std::int64_t y, int decx, in
   scene::I16& cell = s.cells[x][y];
   if (cell == kUnbreakable) {
     s.points -= kPointsPerHit;  // an unbreakable brick earns nothing
+    g.host.cue(Cue::unbreakable);
   } else {
     cell -= 1;
+    if (cell > 0) g.host.cue(Cue::brick, cell);
   }
   colorbricks(g, i, x, y);
   s.angle = (static_cast<double>(g.rng.rnd()) * 50 + 20) * kDegrees;

@@ -8,6 +8,7 @@ using scene::Named;
 
 void nextlvl(Game& g) {
   GameState& s = g.s;
+  g.host.cue(Cue::level);
   s.pattern += 1;
   s.levelnum += 1;
   if (s.pattern > s.numpatterns) s.pattern = 1;

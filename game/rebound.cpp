@@ -17,6 +17,7 @@ void hitpaddle(Game& g) {
   if (!(static_cast<float>(paddle.left + paddle.width) >
         static_cast<float>(ball.left + ball.width)))
     return;
+  g.host.cue(Cue::paddle);
   s.angle = (20 + 50 * static_cast<double>(g.rng.rnd())) * kDegrees;
   s.stepy = s.speed * std::cos(s.angle);
   s.stepx = s.speed * std::sin(s.angle);

@@ -1,6 +1,7 @@
 #include "game/runtime.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace zandovik::game {
 
@@ -28,6 +29,48 @@ void Runtime::create_window() {
 
 void Runtime::unload_and_show() {
   create_window();
+}
+
+void Runtime::cue(Cue c, int value) {
+  if (on_cue_) {
+    on_cue_(c, value);
+    return;
+  }
+  constexpr std::size_t kKept = 4096;  // a driver that never asks keeps the latest
+  if (cues_.size() >= kKept) cues_.erase(cues_.begin(), cues_.begin() + kKept / 2);
+  cues_.emplace_back(c, value);
+}
+
+std::vector<std::pair<Cue, int>> Runtime::take_cues() {
+  return std::exchange(cues_, {});
+}
+
+const char* cue_name(Cue c) {
+  switch (c) {
+    case Cue::wall:
+      return "wall";
+    case Cue::ceiling:
+      return "ceiling";
+    case Cue::paddle:
+      return "paddle";
+    case Cue::brick:
+      return "brick";
+    case Cue::break_brick:
+      return "break";
+    case Cue::unbreakable:
+      return "unbreakable";
+    case Cue::lost:
+      return "lost";
+    case Cue::extralife:
+      return "extralife";
+    case Cue::level:
+      return "level";
+    case Cue::gameover:
+      return "gameover";
+    case Cue::luck:
+      return "luck";
+  }
+  return "";
 }
 
 // A virtual clock sleeps through the stall at once and the handler goes on;

@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <variant>
+#include <vector>
 
 #include "game/game.h"
 
@@ -83,6 +84,11 @@ class Runtime : private Services {
   // test): interval writes take effect, and a resting ball is looked at anew.
   void sync_timers();
 
+  // Hear every cue as it happens (the window's sound).
+  void set_on_cue(std::function<void(Cue, int)> f) { on_cue_ = std::move(f); }
+  // The cues made since the last call, oldest first.
+  std::vector<std::pair<Cue, int>> take_cues();
+
   // Observe every timer tick (measurements and tests).
   void set_on_tick(std::function<void(TimerId, double now)> f) { on_tick_ = std::move(f); }
 
@@ -114,6 +120,7 @@ class Runtime : private Services {
 
   void stall(void (*then)(Game&)) override;
   void unload_and_show() override;
+  void cue(Cue c, int value) override;
   void create_window();
   void reset_timers();
   void take_interval_writes();
@@ -132,6 +139,8 @@ class Runtime : private Services {
   VirtualClock own_clock_;
   Clock& clock_;
   std::function<void(TimerId, double)> on_tick_;
+  std::function<void(Cue, int)> on_cue_;
+  std::vector<std::pair<Cue, int>> cues_;
   std::optional<scene::Scene> scene_;
   std::optional<Game> game_;
   std::array<Schedule, 3> timers_{};

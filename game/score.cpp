@@ -23,8 +23,10 @@ void updatescore(Game& g) {
   s.bonuspoints += kPointsPerHit;
   if (s.bonuspoints > kBonusForLife) {
     s.bonuspoints -= kBonusForLife;
+    const int before = s.lives;
     s.lives += 1;
     if (s.lives > kMaxLives) s.lives = kMaxLives;
+    if (s.lives > before) g.host.cue(Cue::extralife);
   }
   // Also brings up the marker of a life the next-level button added.
   if (auto* marker = life_marker(g, s.lives)) g.ui.set_visible(*marker, true);
@@ -37,6 +39,7 @@ void updatescore(Game& g) {
 }
 
 void lostlife(Game& g) {
+  g.host.cue(Cue::lost);
   // The stall: nothing runs for its length; the runtime holds every event
   // meanwhile and then carries on with the steps after it.
   g.host.stall(lostlife_after_stall);
@@ -58,6 +61,7 @@ void lostlife_after_stall(Game& g) {
 }
 
 void over(Game& g) {
+  g.host.cue(Cue::gameover);
   g.ui.set_visible(g.ui.get(Named::gameover), true);
   set_play_timers(g, 0);
 }

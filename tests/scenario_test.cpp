@@ -216,6 +216,37 @@ TEST(Script, OutputThatCannotBeWrittenIsAFailure) {
   EXPECT_EQ(err.str(), "zandovik-script: cannot write the output\n");
 }
 
+TEST(Script, CuesSayWhatThePlayerHears) {
+  auto r = run(R"(
+    show
+    set cells(10,12) 9
+    set ball.Left 4000
+    set ball.Top 4060
+    tick Timer2
+    cues
+    set bricksleft 1
+    set cells(10,12) 1
+    set lastcell 0
+    tick Timer2
+    cues
+    set cells(10,12) 3
+    set lastcell 0
+    tick Timer2
+    cues
+    set lives 1
+    set ball.Top 7100
+    tick Timer2
+    cues
+    cues
+  )");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.values[0], json::parse(R"(["unbreakable"])"));
+  EXPECT_EQ(r.values[1], json::parse(R"(["break", "level"])"));  // the last countable brick
+  EXPECT_EQ(r.values[2], json::parse(R"(["brick:2"])"));          // the pitch follows the hits left
+  EXPECT_EQ(r.values[3], json::parse(R"(["lost", "gameover"])"));
+  EXPECT_EQ(r.values[4], json::array());
+}
+
 TEST(Script, ACommentMarkInsideAQuotedTextIsPartOfTheText) {
   auto r = run("show\nset brick(1).Caption \"#1\"  # a comment\nget brick(1).Caption\n");
   ASSERT_EQ(r.status, 0) << r.err;

@@ -249,6 +249,15 @@ class Interpreter {
 
   void dump_cmd(const Args&, const std::string&) { out_ << dump().dump() << '\n'; }
 
+  // The cues made since the last `cues`; a brick hit carries the hits left.
+  void cues_cmd(const Args&, const std::string&) {
+    json a = json::array();
+    for (const auto& [c, value] : rt_.take_cues())
+      a.push_back(c == game::Cue::brick ? std::string("brick:") + std::to_string(value)
+                                        : std::string(game::cue_name(c)));
+    out_ << a.dump() << '\n';
+  }
+
  private:
   static json parse_json(const std::string& text) {
     // Values are numbers, texts, colours and pattern rows: nothing nests
@@ -423,6 +432,8 @@ const std::vector<Command>& Interpreter::commands() {
       {"get", "get PATH (print one JSON value)", 1, 1, false, &I::get_cmd},
       {"dump", "dump (print the state, the elements and the clock as JSON)", 0, 0, true,
        &I::dump_cmd},
+      {"cues", "cues (print the sound cues made since the last cues, as JSON)", 0, 0, false,
+       &I::cues_cmd},
   };
   return table;
 }

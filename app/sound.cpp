@@ -1,0 +1,248 @@
+#include "app/sound.h"
+
+#include <fcntl.h>
+#include <pulse/pulseaudio.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <vector>
+
+#include "sound/mixer.h"
+#include "sound/synth.h"
+
+namespace zandovik::app {
+
+namespace {
+constexpr const char* kAppId = "org.zandovik.Zandovik";
+// About 20 ms in the server's buffer: a cue is heard within a tick or so.
+constexpr std::uint32_t kTargetBytes = sound::kRate / 50 * 2;
+// Silence written after the last effect before the stream is corked, so
+// the tail of an effect is never held back.
+constexpr std::size_t kTailSamples = sound::kRate / 5;
+constexpr int kQueue = 64;  // cues between two wake-ups of the sound thread
+}  // namespace
+
+struct Sound::Engine {
+  pa_threaded_mainloop* loop = nullptr;
+  pa_context* context = nullptr;
+  pa_stream* stream = nullptr;
+  pa_io_event* wake_event = nullptr;
+  int wake[2] = {-1, -1};
+  bool corked = true;
+  bool said_gone = false;
+  std::size_t silent = 0;
+  sound::Effects effects;
+  sound::Mixer mixer;
+  // Cues from the event thread: one writer, one reader, no lock.
+  std::array<std::pair<game::Cue, int>, kQueue> queue{};
+  std::atomic<unsigned> head{0}, tail{0};
+
+  const sound::Samples* samples_for(game::Cue c, int value) const {
+    using game::Cue;
+    switch (c) {
+      case Cue::wall:
+        return &effects.wall;
+      case Cue::ceiling:
+        return &effects.ceiling;
+      case Cue::paddle:
+        return &effects.paddle;
+      case Cue::brick:
+        return value >= 1 && value <= 8 ? &effects.brick[value] : nullptr;
+      case Cue::break_brick:
+        return &effects.break_brick;
+      case Cue::unbreakable:
+        return &effects.unbreakable;
+      case Cue::lost:
+        return &effects.lost;
+      case Cue::extralife:
+        return &effects.extralife;
+      case Cue::level:
+        return &effects.level;
+      case Cue::gameover:
+        return &effects.gameover;
+      case Cue::luck:
+        return &effects.luck;
+    }
+    return nullptr;
+  }
+
+  void connect() {
+    pa_proplist* props = pa_proplist_new();
+    pa_proplist_sets(props, PA_PROP_APPLICATION_NAME, "zandovik");
+    pa_proplist_sets(props, PA_PROP_APPLICATION_ID, kAppId);
+    pa_proplist_sets(props, PA_PROP_APPLICATION_ICON_NAME, kAppId);
+    context = pa_context_new_with_proplist(pa_threaded_mainloop_get_api(loop), "zandovik", props);
+    pa_proplist_free(props);
+    if (!context) return;
+    pa_context_set_state_callback(context, on_context_state, this);
+    // Never start a server of our own; wait for one to appear instead.
+    pa_context_connect(context, nullptr,
+                       static_cast<pa_context_flags_t>(PA_CONTEXT_NOAUTOSPAWN | PA_CONTEXT_NOFAIL),
+                       nullptr);
+  }
+
+  static void on_context_state(pa_context* c, void* self_) {
+    auto* self = static_cast<Engine*>(self_);
+    switch (pa_context_get_state(c)) {
+      case PA_CONTEXT_READY:
+        self->open_stream();
+        break;
+      case PA_CONTEXT_FAILED:
+      case PA_CONTEXT_TERMINATED:
+        if (!self->said_gone) {
+          std::fprintf(stderr, "zandovik: the sound server went away; silent until it is back\n");
+          self->said_gone = true;
+        }
+        self->drop_stream();
+        self->retry_soon();  // and wait for it to come back
+        break;
+      default:
+        break;
+    }
+  }
+
+  // Not from inside the context's own callback: a moment later.
+  void retry_soon() {
+    pa_mainloop_api* api = pa_threaded_mainloop_get_api(loop);
+    timeval when{};
+    pa_timeval_add(pa_gettimeofday(&when), 1000 * 1000);
+    api->time_new(api, &when, on_retry, this);
+  }
+
+  static void on_retry(pa_mainloop_api* api, pa_time_event* ev, const timeval*, void* self_) {
+    auto* self = static_cast<Engine*>(self_);
+    api->time_free(ev);
+    if (self->context) {
+      pa_context_set_state_callback(self->context, nullptr, nullptr);
+      pa_context_unref(self->context);
+      self->context = nullptr;
+    }
+    self->connect();
+  }
+
+  void open_stream() {
+    const pa_sample_spec spec{PA_SAMPLE_S16LE, sound::kRate, 1};
+    stream = pa_stream_new(context, "effects", &spec, nullptr);
+    if (!stream) return;
+    pa_stream_set_write_callback(stream, on_write, this);
+    pa_buffer_attr attr{};
+    attr.maxlength = static_cast<std::uint32_t>(-1);
+    attr.tlength = kTargetBytes;
+    attr.prebuf = static_cast<std::uint32_t>(-1);
+    attr.minreq = kTargetBytes / 4;
+    attr.fragsize = static_cast<std::uint32_t>(-1);
+    corked = !mixer.playing();
+    const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY |
+                                                      (corked ? PA_STREAM_START_CORKED : 0));
+    pa_stream_connect_playback(stream, nullptr, &attr, flags, nullptr, nullptr);
+  }
+
+  void drop_stream() {
+    if (!stream) return;
+    pa_stream_set_write_callback(stream, nullptr, nullptr);
+    pa_stream_disconnect(stream);
+    pa_stream_unref(stream);
+    stream = nullptr;
+  }
+
+  static void on_write(pa_stream* s, size_t bytes, void* self_) {
+    auto* self = static_cast<Engine*>(self_);
+    void* data = nullptr;
+    if (pa_stream_begin_write(s, &data, &bytes) < 0 || !data) return;
+    const std::size_t n = bytes / 2;
+    self->mixer.mix(static_cast<std::int16_t*>(data), n);
+    pa_stream_write(s, data, n * 2, nullptr, 0, PA_SEEK_RELATIVE);
+    self->silent = self->mixer.playing() ? 0 : self->silent + n;
+    if (self->silent >= kTailSamples && !self->corked) {
+      self->corked = true;  // nothing plays: the stream idles
+      pa_operation_unref(pa_stream_cork(s, 1, nullptr, nullptr));
+    }
+  }
+
+  // The event thread dropped cues in the queue and poked the pipe.
+  static void on_wake(pa_mainloop_api*, pa_io_event*, int fd, pa_io_event_flags_t, void* self_) {
+    auto* self = static_cast<Engine*>(self_);
+    char buf[64];
+    while (::read(fd, buf, sizeof buf) > 0) {
+    }
+    self->drain();
+  }
+
+  void drain() {
+    unsigned t = tail.load(std::memory_order_relaxed);
+    const unsigned h = head.load(std::memory_order_acquire);
+    bool started = false;
+    for (; t != h; ++t) {
+      const auto [cue, value] = queue[t % kQueue];
+      if (const auto* samples = samples_for(cue, value)) {
+        mixer.play(*samples);
+        started = true;
+      }
+    }
+    tail.store(t, std::memory_order_release);
+    if (!started || !stream || pa_stream_get_state(stream) != PA_STREAM_READY) return;
+    silent = 0;
+    if (corked) {
+      corked = false;
+      pa_operation_unref(pa_stream_cork(stream, 0, nullptr, nullptr));
+    }
+  }
+};
+
+Sound::Sound() : engine_(std::make_unique<Engine>()) {
+  Engine& e = *engine_;
+  e.effects = sound::make_effects();
+  if (::pipe2(e.wake, O_NONBLOCK | O_CLOEXEC) != 0) {
+    engine_.reset();
+    return;
+  }
+  e.loop = pa_threaded_mainloop_new();
+  if (!e.loop) {
+    engine_.reset();
+    return;
+  }
+  pa_threaded_mainloop_set_name(e.loop, "zandovik-sound");
+  pa_mainloop_api* api = pa_threaded_mainloop_get_api(e.loop);
+  e.wake_event = api->io_new(api, e.wake[0], PA_IO_EVENT_INPUT, Engine::on_wake, &e);
+  e.connect();
+  if (pa_threaded_mainloop_start(e.loop) < 0) {
+    std::fprintf(stderr, "zandovik: cannot start the sound thread; playing silently\n");
+    if (e.context) pa_context_unref(e.context);
+    api->io_free(e.wake_event);
+    pa_threaded_mainloop_free(e.loop);
+    ::close(e.wake[0]);
+    ::close(e.wake[1]);
+    engine_.reset();
+  }
+}
+
+Sound::~Sound() {
+  if (!engine_) return;
+  Engine& e = *engine_;
+  pa_threaded_mainloop_lock(e.loop);
+  e.drop_stream();
+  if (e.context) {
+    pa_context_set_state_callback(e.context, nullptr, nullptr);
+    pa_context_disconnect(e.context);
+    pa_context_unref(e.context);
+  }
+  pa_threaded_mainloop_get_api(e.loop)->io_free(e.wake_event);
+  pa_threaded_mainloop_unlock(e.loop);
+  pa_threaded_mainloop_stop(e.loop);
+  pa_threaded_mainloop_free(e.loop);
+  ::close(e.wake[0]);
+  ::close(e.wake[1]);
+}
+
+void Sound::play(game::Cue c, int value) {
+  if (!engine_) return;
+  Engine& e = *engine_;
+  const unsigned h = e.head.load(std::memory_order_relaxed);
+  if (h - e.tail.load(std::memory_order_acquire) >= kQueue) return;  // full: drop it
+  e.queue[h % kQueue] = {c, value};
+  e.head.store(h + 1, std::memory_order_release);
+  const char byte = 1;
+  [[maybe_unused]] auto n = ::write(e.wake[1], &byte, 1);
+}
+
+}  // namespace zandovik::app
