@@ -16,11 +16,12 @@ namespace zandovik::scene {
 
 // The named (non-array) elements of the design; one list gives both the
 // enumerators and their design names.
-#define ZANDOVIK_NAMED_ELEMENTS(X)                                                         \
-  X(pause)                                                                                 \
-  X(gameover) X(Timer1) X(Timer2) X(Timer3) X(nextlevel) X(ball) X(paddle) X(showscore)    \
-      X(highscore) X(logo) X(numbricks) X(Label2) X(Label3) X(logobox) X(Label7) X(Label4) \
-          X(board) X(Label5)
+// clang-format off
+#define ZANDOVIK_NAMED_ELEMENTS(X)                                                      \
+  X(pause) X(gameover) X(Timer1) X(Timer2) X(Timer3) X(nextlevel) X(ball) X(paddle)     \
+  X(showscore) X(highscore) X(logo) X(numbricks) X(Label2) X(Label3) X(logobox) X(Label7) \
+  X(Label4) X(board) X(Label5)
+// clang-format on
 
 enum class Named {
 #define ZANDOVIK_ENUMERATOR(n) n,

@@ -242,7 +242,7 @@ TEST(Script, CuesSayWhatThePlayerHears) {
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.values[0], json::parse(R"(["unbreakable"])"));
   EXPECT_EQ(r.values[1], json::parse(R"(["break", "level"])"));  // the last countable brick
-  EXPECT_EQ(r.values[2], json::parse(R"(["brick:2"])"));          // the pitch follows the hits left
+  EXPECT_EQ(r.values[2], json::parse(R"(["brick:2"])"));         // the pitch follows the hits left
   EXPECT_EQ(r.values[3], json::parse(R"(["lost", "gameover"])"));
   EXPECT_EQ(r.values[4], json::array());
 }
