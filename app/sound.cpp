@@ -129,7 +129,7 @@ struct Sound::Engine {
     attr.maxlength = static_cast<std::uint32_t>(-1);
     attr.tlength = kTargetBytes;
     attr.prebuf = static_cast<std::uint32_t>(-1);
-    attr.minreq = kTargetBytes / 4;
+    attr.minreq = kTargetBytes / 2;  // a wake-up every 10 ms while it plays
     attr.fragsize = static_cast<std::uint32_t>(-1);
     corked = !mixer.playing();
     const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY |

@@ -7,9 +7,9 @@ set -uo pipefail
 bin=$1
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 work=$(mktemp -d)
-pids=()
+sound_pids=()
 cleanup() {
-  kill "${game:-}" "${rec:-}" "${pids[@]}" "${xvfb_pid:-}" 2>/dev/null || true
+  kill "${game:-}" "${rec:-}" "${sound_pids[@]}" "${xvfb_pid:-}" 2>/dev/null || true
   wait 2>/dev/null || true
   rm -rf "$work"
 }
@@ -20,27 +20,8 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 start_xvfb 1280x1024 "$work" || { echo "Xvfb did not start"; exit 1; }
 
 # The sound server, private to this test.
-export XDG_RUNTIME_DIR=$work/run
-mkdir -p -m 700 "$XDG_RUNTIME_DIR"
-dbus-daemon --session --address="unix:path=$XDG_RUNTIME_DIR/bus" --nofork --nopidfile \
-  >"$work/dbus.log" 2>&1 &
-pids+=($!)
-export DBUS_SESSION_BUS_ADDRESS="unix:path=$XDG_RUNTIME_DIR/bus"
-for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/bus" ] && break; sleep 0.05; done
-pipewire >"$work/pw.log" 2>&1 &
-pids+=($!)
-wireplumber >"$work/wp.log" 2>&1 &
-pids+=($!)
-pipewire-pulse >"$work/pp.log" 2>&1 &
-pids+=($!)
-sink=
-for _ in $(seq 200); do
-  sink=$(pactl get-default-sink 2>/dev/null || true)
-  [ -n "$sink" ] && pactl list short sinks 2>/dev/null | grep -q "$sink" && break
-  sink=
-  sleep 0.05
-done
-[ -n "$sink" ] || { echo "no sound server: $(tail -3 "$work"/*.log)"; exit 1; }
+. "$here/pipewire.sh"
+start_pipewire "$work" || { echo "no sound server: $(tail -n 3 "$work"/*.log)"; exit 1; }
 
 # Peak absolute sample of a raw s16 mono recording.
 peak() { od -An -v -td2 -w2 "$1" | awk '{a = $1 < 0 ? -$1 : $1; if (a > m) m = a} END {print m + 0}'; }
@@ -61,10 +42,16 @@ for _ in $(seq 100); do
   pactl list sink-inputs 2>/dev/null | grep -q 'application.id = "org.zandovik.Zandovik"' && break
   play_a_ball 0.1
 done
-record "$work/on.raw"
-play_a_ball 6
-kill "$rec"; wait "$rec" 2>/dev/null; rec=
-loud=$(peak "$work/on.raw")
+# The peak of a recording of a ball in play.
+recorded_peak() {
+  record "$work/$1.raw"
+  play_a_ball 6
+  kill "$rec"
+  wait "$rec" 2>/dev/null
+  rec=
+  peak "$work/$1.raw"
+}
+loud=$(recorded_peak on)
 echo "peak in play: $loud"
 [ "$loud" -gt 1000 ] || fail "no sound in play (peak $loud)"
 pactl list sink-inputs | grep -q 'application.id = "org.zandovik.Zandovik"' ||
@@ -72,16 +59,13 @@ pactl list sink-inputs | grep -q 'application.id = "org.zandovik.Zandovik"' ||
 
 xdotool key --window "$win" m 2>/dev/null
 sleep 0.5  # let effects already under way end
-record "$work/off.raw"
-play_a_ball 6
-kill "$rec"; wait "$rec" 2>/dev/null; rec=
-quiet=$(peak "$work/off.raw")
+quiet=$(recorded_peak off)
 echo "peak after M: $quiet"
 [ "$quiet" -lt 100 ] || fail "sound after M (peak $quiet)"
 kill "$game"; wait "$game" 2>/dev/null; game=
 
 # No server at all: the game starts and plays on.
-kill "${pids[@]}" 2>/dev/null; wait "${pids[@]}" 2>/dev/null; pids=()
+stop_pipewire
 export XDG_RUNTIME_DIR=$work/empty
 mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 unset DBUS_SESSION_BUS_ADDRESS

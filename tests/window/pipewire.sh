@@ -1,0 +1,36 @@
+# Sourced by the sound test and the sound benchmark.
+# start_pipewire DIR: a private sound server (session D-Bus, PipeWire,
+# WirePlumber, pipewire-pulse) under DIR/run; sets XDG_RUNTIME_DIR,
+# DBUS_SESSION_BUS_ADDRESS, sink (WirePlumber's null sink) and sound_pids,
+# and returns non-zero once it has waited 10 s for the sink in vain.
+start_pipewire() {
+  local dir=$1
+  export XDG_RUNTIME_DIR=$dir/run
+  mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+  export DBUS_SESSION_BUS_ADDRESS="unix:path=$XDG_RUNTIME_DIR/bus"
+  sound_pids=()
+  dbus-daemon --session --address="$DBUS_SESSION_BUS_ADDRESS" --nofork --nopidfile \
+    >"$dir/dbus.log" 2>&1 &
+  sound_pids+=($!)
+  for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/bus" ] && break; sleep 0.05; done
+  pipewire >"$dir/pipewire.log" 2>&1 &
+  sound_pids+=($!)
+  wireplumber >"$dir/wireplumber.log" 2>&1 &
+  sound_pids+=($!)
+  pipewire-pulse >"$dir/pipewire-pulse.log" 2>&1 &
+  sound_pids+=($!)
+  sink=
+  for _ in $(seq 200); do
+    sink=$(pactl get-default-sink 2>/dev/null || true)
+    [ -n "$sink" ] && pactl list short sinks 2>/dev/null | grep -q "$sink" && return 0
+    sink=
+    sleep 0.05
+  done
+  return 1
+}
+
+stop_pipewire() {
+  kill "${sound_pids[@]}" 2>/dev/null
+  wait "${sound_pids[@]}" 2>/dev/null
+  sound_pids=()
+}
