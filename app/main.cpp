@@ -1,11 +1,13 @@
 // zandovik: the brick-breaking game in its window.
+#include <fontconfig/fontconfig.h>
 #include <malloc.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <unistd.h>
-#include <xcb/xcb.h>
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QLibraryInfo>
 #include <QSemaphore>
 #include <QSocketNotifier>
 #include <QThreadPool>
@@ -14,65 +16,86 @@
 #include <cstdlib>
 #include <cstring>
 #include <new>
+#include <string>
+#include <thread>
+#include <vector>
 
+#include "app/display.h"
 #include "app/render.h"
 #include "app/window.h"
 
 namespace {
 
-constexpr int kConnectAttempts = 10;
-constexpr useconds_t kConnectRetryUs = 50000;
+constexpr const char* kUsage =
+    "usage: zandovik [--help] [--version] [-display DISPLAY] [-platform NAME]";
 
-// Qt aborts when it cannot reach a display; say so plainly instead.
-bool display_reachable() {
-  const char* platform = std::getenv("QT_QPA_PLATFORM");
-  if (platform && *platform && std::strncmp(platform, "xcb", 3) != 0) return true;
-  const char* wayland = std::getenv("WAYLAND_DISPLAY");
-  if (wayland && *wayland && !(platform && *platform)) return true;
-  const char* display = std::getenv("DISPLAY");
-  if (!display || !*display) {
-    std::fprintf(stderr,
-                 "zandovik: no display to open the window on (DISPLAY is not set); "
-                 "start it from a desktop session\n");
-    return false;
-  }
-  // A busy X server can turn a connection away for a moment: ask again
-  // before giving up.
-  for (int attempt = 0; attempt < kConnectAttempts; ++attempt) {
-    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
-    const bool ok = c && xcb_connection_has_error(c) == 0;
-    if (c) xcb_disconnect(c);
-    if (ok) return true;
-    ::usleep(kConnectRetryUs);
-  }
-  std::fprintf(stderr, "zandovik: cannot open display '%s'\n", display);
+void help() {
+  std::printf(
+      "%s\n\n"
+      "A brick-breaking game in one window. Left and Right move the paddle, P pauses,\n"
+      "F1 and F2 choose the next or previous brick pattern, F11 toggles full screen,\n"
+      "M turns the sound off and on. The game reads and writes no files.\n\n"
+      "It opens on the Wayland display in WAYLAND_DISPLAY, else on the X display in\n"
+      "DISPLAY (or -display). Qt's other options (-platform, -style, ...) are taken too.\n",
+      kUsage);
+}
+
+// Qt's options the game lets through, with whether each takes a value.
+bool qt_option(const char* arg, bool& takes_value) {
+  static constexpr const char* kWithValue[] = {"-platform",      "-platformpluginpath",
+                                               "-platformtheme", "-plugin",
+                                               "-display",       "-qwindowgeometry",
+                                               "-geometry",      "-qwindowtitle",
+                                               "-title",         "-qwindowicon",
+                                               "-icon",          "-style",
+                                               "-stylesheet",    "-session",
+                                               "-name"};
+  static constexpr const char* kAlone[] = {"-reverse", "-nograb", "-dograb", "-sync",
+                                           "-widgetcount"};
+  for (const char* o : kWithValue)
+    if (std::strcmp(arg, o) == 0 || (arg[0] == '-' && std::strcmp(arg + 1, o) == 0))
+      return takes_value = true;
+  for (const char* o : kAlone)
+    if (std::strcmp(arg, o) == 0) return !(takes_value = false);
   return false;
 }
 
-// Qt connects to the display once more on its own and gives up fatally if
-// that one connection is turned away. Start afresh (same process) a few
-// times, then end with the same clear message and status as above.
-char** g_argv = nullptr;
-constexpr const char* kRetryVariable = "ZANDOVIK_DISPLAY_RETRIES";
+const char* option_value(int argc, char** argv, const char* name) {
+  for (int i = 1; i + 1 < argc; ++i)
+    if (std::strcmp(argv[i], name) == 0 ||
+        (argv[i][0] == '-' && std::strcmp(argv[i] + 1, name) == 0))
+      return argv[i + 1];
+  return nullptr;
+}
+
+std::string env(const char* name) {
+  const char* v = std::getenv(name);
+  return v ? v : "";
+}
+
+bool wayland_plugin_installed() {
+  const QString dir = QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/platforms/";
+  return QFileInfo::exists(dir + "libqwayland-generic.so");
+}
+
+// Until the toolkit has opened its display, its messages are held back: if
+// it cannot, one line of ours names the cause instead of its many.
+bool g_starting = true;
+std::string g_display;  // what the window opens on, as a failure names it
+std::vector<std::string> g_held;
 
 void on_qt_message(QtMsgType type, const QMessageLogContext&, const QString& msg) {
-  if (type != QtFatalMsg) {
-    std::fprintf(stderr, "%s\n", msg.toLocal8Bit().constData());
-    return;
-  }
-  if (msg.contains("platform plugin") || msg.contains("could not connect")) {
-    const int tries = qEnvironmentVariableIntValue(kRetryVariable);
-    if (tries < kConnectAttempts) {
-      qputenv(kRetryVariable, QByteArray::number(tries + 1));
-      ::usleep(kConnectRetryUs);
-      ::execv("/proc/self/exe", g_argv);
-    }
-    const char* display = std::getenv("DISPLAY");
-    std::fprintf(stderr, "zandovik: cannot open display '%s'\n", display ? display : "");
+  if (type == QtFatalMsg && g_starting) {
+    std::fprintf(stderr, "zandovik: cannot open %s\n", g_display.c_str());
     ::_exit(1);
   }
-  std::fprintf(stderr, "%s\n", msg.toLocal8Bit().constData());
-  std::abort();
+  const QByteArray text = msg.toLocal8Bit();
+  if (g_starting && type != QtFatalMsg) {
+    g_held.emplace_back(text.constData());
+    return;
+  }
+  std::fprintf(stderr, "%s\n", text.constData());
+  if (type == QtFatalMsg) std::abort();
 }
 
 void say(const char* line) {
@@ -174,24 +197,62 @@ int main(int argc, char** argv) {
   mallopt(M_TRIM_THRESHOLD, 1024 * 1024);
   // Each thread's own heap reserves 64 MiB of address space; two are plenty.
   mallopt(M_ARENA_MAX, 2);
+  for (int i = 1; i < argc; ++i) {
+    bool takes_value = false;
+    if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+      help();
+      return 0;
+    }
+    if (std::strcmp(argv[i], "--version") == 0) {
+      std::printf("zandovik %s\n", ZANDOVIK_VERSION);
+      return 0;
+    }
+    if (qt_option(argv[i], takes_value)) {
+      i += takes_value ? 1 : 0;
+      continue;
+    }
+    std::fprintf(stderr, "%s\n", kUsage);
+    return 2;
+  }
   if (!enough_address_space()) return 1;
-  if (!display_reachable()) return 1;
+
+  zandovik::app::DisplayEnv where;
+  const char* platform_arg = option_value(argc, argv, "-platform");
+  where.platform = platform_arg ? platform_arg : env("QT_QPA_PLATFORM");
+  const char* display_arg = option_value(argc, argv, "-display");
+  where.display_arg = display_arg ? display_arg : "";
+  where.display = env("DISPLAY");
+  where.wayland_display = env("WAYLAND_DISPLAY");
+  where.runtime_dir = env("XDG_RUNTIME_DIR");
+  where.wayland_plugin = wayland_plugin_installed();
+  const auto choice = zandovik::app::choose_display(where);
+  if (!choice.error.empty()) {
+    std::fprintf(stderr, "zandovik: %s\n", choice.error.c_str());
+    return 1;
+  }
+  if (!choice.note.empty()) std::fprintf(stderr, "zandovik: %s\n", choice.note.c_str());
+  if (!choice.platform.empty()) qputenv("QT_QPA_PLATFORM", choice.platform.c_str());
+  g_display = choice.what;
+
+  // Reading the font configuration is the longest step before the first
+  // frame; do it beside the toolkit's start instead of after it.
+  std::thread fonts([] { FcInit(); });
   // Qt's own event loop wakes less than GLib's for the logo's small repaints.
-  // Images go to the X server through shared memory (the toolkit's default):
-  // the plain upload copies the whole window image on the way.
   if (qEnvironmentVariableIsEmpty("QT_NO_GLIB")) qputenv("QT_NO_GLIB", "1");
-  g_argv = argv;
   qInstallMessageHandler(on_qt_message);
-  QApplication app(argc, argv);
-  qunsetenv(kRetryVariable);
-  QApplication::setApplicationName("zandovik");
-  QApplication::setDesktopFileName("zandovik");
+  // One identity everywhere: the desktop file's name is the Wayland app id.
+  QGuiApplication::setDesktopFileName("org.zandovik.Zandovik");
   QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
       Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+  QApplication app(argc, argv);
+  g_starting = false;
+  for (const auto& line : g_held) std::fprintf(stderr, "%s\n", line.c_str());
+  g_held.clear();
+  fonts.join();
+  QApplication::setApplicationName("zandovik");  // WM_CLASS "zandovik"
   quit_on_signals(app);
   start_paint_threads();
-  for (const auto& warning : zandovik::app::install_font_substitutes())
-    std::fprintf(stderr, "zandovik: %s\n", warning.c_str());
+  zandovik::app::install_font_substitutes();
   zandovik::app::GameWindow window;
   window.show();
   return QApplication::exec();

@@ -44,19 +44,31 @@ int Viewport::px(double twips) const {
   return std::max(1, static_cast<int>(std::lround(twips * scale)));
 }
 
-std::vector<std::string> install_font_substitutes() {
-  // Metric-compatible faces first, then faces of the same character.
-  const std::vector<std::pair<QString, QStringList>> faces = {
+namespace {
+
+// Metric-compatible faces first, then faces of the same character.
+const std::vector<std::pair<QString, QStringList>>& font_faces() {
+  static const std::vector<std::pair<QString, QStringList>> faces = {
       {"Arial", {"Liberation Sans", "Arimo", "DejaVu Sans"}},
       {"Times New Roman", {"Liberation Serif", "Tinos", "DejaVu Serif"}},
       {"Impact", {"Liberation Sans Narrow", "DejaVu Sans Condensed", "DejaVu Sans"}},
       {"Lucida Handwriting", {"Dancing Script", "DejaVu Serif"}},
       {"MS Song", {"AR PL UMing CN", "AR PL UMing TW", "DejaVu Serif"}},
   };
+  return faces;
+}
+
+}  // namespace
+
+void install_font_substitutes() {
+  for (const auto& [family, substitutes] : font_faces())
+    QFont::insertSubstitutions(family, substitutes);
+}
+
+std::vector<std::string> missing_font_warnings() {
   std::vector<std::string> warnings;
   const QStringList installed = QFontDatabase::families();
-  for (const auto& [family, substitutes] : faces) {
-    QFont::insertSubstitutions(family, substitutes);
+  for (const auto& [family, substitutes] : font_faces()) {
     bool any = installed.contains(family, Qt::CaseInsensitive);
     for (const QString& s : substitutes) any = any || installed.contains(s, Qt::CaseInsensitive);
     if (!any) {
@@ -75,7 +87,8 @@ QFont scene_font(const scene::Font& f, const Viewport& vp) {
   font.setPixelSize(
       std::max(1, static_cast<int>(std::lround(f.size_pt * kTwipsPerPoint * vp.scale))));
   font.setHintingPreference(QFont::PreferFullHinting);
-  font.setStyleStrategy(QFont::PreferAntialias);
+  // Every caption is plain ASCII: no fallback fonts to look up or merge.
+  font.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoFontMerging));
   return font;
 }
 

@@ -39,10 +39,11 @@ struct Viewport {
   int px(double twips) const;  // a length, at least 1 pixel
 };
 
-// Free faces used for the design's font names; see docs/fonts.md. Returns
-// one warning for each design font of which no face is installed, naming the
-// face drawn instead.
-std::vector<std::string> install_font_substitutes();
+// Free faces used for the design's font names; see docs/fonts.md.
+void install_font_substitutes();
+// One warning for each design font of which no face is installed, naming the
+// face drawn instead. Lists every installed family: not before the first frame.
+std::vector<std::string> missing_font_warnings();
 QFont scene_font(const scene::Font& f, const Viewport& vp);
 QColor to_qcolor(scene::Rgb c);
 

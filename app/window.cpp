@@ -7,6 +7,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -25,6 +26,8 @@ namespace zandovik::app {
 using scene::Named;
 
 namespace {
+
+constexpr const char* kAppId = "org.zandovik.Zandovik";
 
 // Where the X server will not send repeats as presses only, a held-back
 // key release waits this long for the press of an auto-repeat pair; a real
@@ -115,6 +118,10 @@ void GameWindow::paintEvent(QPaintEvent* ev) {
     QTimer::singleShot(0, this, [this] {
       prepare_buttons(runtime_.scene(), viewport(), cache_);
       if (!sound_) sound_ = std::make_unique<Sound>();
+      // The theme's icon (the installed one), else the game's own.
+      setWindowIcon(QIcon::fromTheme(kAppId, QIcon(":/org.zandovik.Zandovik.png")));
+      for (const auto& warning : missing_font_warnings())
+        std::fprintf(stderr, "zandovik: %s\n", warning.c_str());
     });
   }
   if (on_frame_) on_frame_();

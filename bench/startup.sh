@@ -1,16 +1,28 @@
 #!/usr/bin/env bash
-# Time from exec to the first painted frame, median of N runs under Xvfb.
-#   bench/startup.sh [RUNS]    (uses build/bench/window_bench)
+# Time from exec to the first painted pixel on screen, for the game and for
+# a bare Qt window, alternately, median of RUNS each, under Xvfb.
+#   bench/startup.sh [RUNS] [BUILD]    (BUILD defaults to build/)
 set -euo pipefail
-runs=${1:-10}
-bin=${WINDOW_BENCH:-$(dirname "$0")/../build/bench/window_bench}
+runs=${1:-9}
+build=${2:-$(dirname "$0")/../build}
 work=$(mktemp -d)
 cleanup() { kill "${xvfb_pid:-}" 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$work"; }
 trap cleanup EXIT
 . "$(dirname "${BASH_SOURCE[0]}")/../tests/window/xvfb.sh"
 start_xvfb 1280x1024 "$work" || { echo "Xvfb did not start" >&2; exit 1; }
-"$bin" --startup >/dev/null 2>&1 || true  # warm the caches once
+measure() { "$build/bench/first_frame" 200 200 -- "$@" 2>/dev/null | sed -n 's/first_frame_ms=//p'; }
+# Warm the file caches once.
+measure "$build/zandovik" >/dev/null
+measure "$build/bench/bare_window" >/dev/null
 for _ in $(seq "$runs"); do
-  ZANDOVIK_T0_NS=$(date +%s%N) "$bin" --startup 2>/dev/null | sed -n 's/startup_ms=//p'
-done | sort -n | awk '{ v[NR] = $1 } END { m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2;
-  printf "startup_ms_median=%.1f min=%.1f max=%.1f runs=%d\n", m, v[1], v[NR], NR }'
+  echo "game $(measure "$build/zandovik")"
+  echo "bare $(measure "$build/bench/bare_window")"
+done >"$work/times"
+median() {
+  awk -v k="$1" '$1 == k {print $2}' "$work/times" | sort -n |
+    awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+game=$(median game)
+bare=$(median bare)
+awk -v g="$game" -v b="$bare" -v n="$runs" \
+  'BEGIN { printf "game_ms_median=%.1f bare_qt_ms_median=%.1f ratio=%.2f runs=%d\n", g, b, g / b, n }'

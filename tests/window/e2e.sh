@@ -55,14 +55,6 @@ click_at() {
   xdotool mousemove $xy click 1
 }
 
-# --- No display: a clear message and status 1 -----------------------------
-out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$bin" 2>&1)
-rc=$?
-if [ $rc -eq 1 ] && grep -qi "display" <<<"$out"; then ok "without a display: status 1 and '$out'"; else not_ok "without a display (status $rc: $out)"; fi
-out=$(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:9876 "$bin" 2>&1)
-rc=$?
-if [ $rc -eq 1 ] && grep -qi "display" <<<"$out"; then ok "unreachable display: status 1"; else not_ok "unreachable display (status $rc: $out)"; fi
-
 # --- A private X server ---------------------------------------------------
 # shellcheck source=tests/window/xvfb.sh
 . "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
