@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Builds the .deb, installs it, starts the installed game under Xvfb, checks
-# its desktop files, and removes it again. Needs root; skipped (77) without.
+# Builds the .deb with ./run package, holds it to lintian, installs it with
+# only what it depends on, starts the installed game under Xvfb from its menu
+# entry's command, checks its files, and purges it without a trace. Needs
+# root; skipped (77) without.
 set -uo pipefail
-build=$1
-probe=$2
-xctl=$3
+probe=$1
+xctl=$2
+source_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 if [ "$(id -u)" -ne 0 ]; then
   echo "skipped: installing a package needs root"
   exit 77
@@ -14,36 +16,47 @@ cleanup() {
   [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null
   [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null
   wait 2>/dev/null
-  dpkg -r zandovik >/dev/null 2>&1
+  dpkg --purge zandovik >/dev/null 2>&1
   rm -rf "$work"
 }
 trap cleanup EXIT
 fail() { echo "not ok - $1"; exit 1; }
+passed=0
+pass() { echo "ok - $1"; passed=$((passed + 1)); }
 
-(cd "$build" && cpack -G DEB -B "$work/pkg" >/dev/null) || fail "cpack builds the package"
-deb=$(ls "$work"/pkg/zandovik_*.deb 2>/dev/null | head -n 1)
-[ -n "$deb" ] || fail "a .deb was built"
-echo "ok - built $(basename "$deb")"
+deb=$(ZANDOVIK_PACKAGE_DIR="$work/pkg" "$source_dir/run" package 2>"$work/package.log" | tail -n 1)
+[ -f "$deb" ] || { cat "$work/package.log"; fail "./run package builds a .deb"; }
+pass "./run package built $(basename "$deb")"
+lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 ||
+  { cat "$work/lintian.log"; fail "lintian finds no error and no warning"; }
+pass "lintian finds no error and no warning"
 DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "$deb" >"$work/apt.log" 2>&1 ||
   { cat "$work/apt.log"; fail "the package installs"; }
-echo "ok - the package installs"
+pass "the package installs"
 
-for f in /usr/bin/zandovik /usr/share/applications/org.zandovik.Zandovik.desktop \
+for f in /usr/games/zandovik /usr/share/applications/org.zandovik.Zandovik.desktop \
+  /usr/share/man/man6/zandovik.6.gz /usr/share/doc/zandovik/copyright \
+  /usr/share/icons/hicolor/16x16/apps/org.zandovik.Zandovik.png \
   /usr/share/metainfo/org.zandovik.Zandovik.metainfo.xml \
   /usr/share/icons/hicolor/scalable/apps/org.zandovik.Zandovik.svg \
   /usr/share/icons/hicolor/48x48/apps/org.zandovik.Zandovik.png; do
   [ -f "$f" ] || fail "installed: $f"
 done
-echo "ok - executable, desktop entry, metainfo and icons are installed"
+pass "game, man page, desktop entry, metainfo and icons are installed"
+[ "$(man -w zandovik 2>/dev/null)" = /usr/share/man/man6/zandovik.6.gz ] || fail "man zandovik finds the page"
+man --warnings -l /usr/share/man/man6/zandovik.6.gz 2>&1 >/dev/null | grep . && fail "man --warnings is silent"
+pass "man zandovik shows the page, without warnings"
 if command -v appstreamcli >/dev/null; then
-  appstreamcli validate --no-net /usr/share/metainfo/org.zandovik.Zandovik.metainfo.xml >/dev/null ||
+  appstreamcli validate --pedantic --no-net /usr/share/metainfo/org.zandovik.Zandovik.metainfo.xml >/dev/null ||
     fail "appstreamcli accepts the metainfo"
-  echo "ok - appstreamcli accepts the metainfo"
+  pass "appstreamcli accepts the metainfo"
 fi
 
 . "$(dirname "${BASH_SOURCE[0]}")/../window/xvfb.sh"
 start_xvfb 1280x1024 "$work" || fail "Xvfb starts"
-/usr/bin/zandovik >"$work/game.log" 2>&1 &
+# The menu entry's command, as a desktop runs it (Debian's PATH has /usr/games).
+exec_line=$(sed -n 's/^Exec=//p' /usr/share/applications/org.zandovik.Zandovik.desktop)
+PATH=/usr/local/bin:/usr/bin:/bin:/usr/games $exec_line >"$work/game.log" 2>&1 &
 pid=$!
 win=$(timeout 10 xdotool search --sync --all --onlyvisible --pid "$pid" --name '^Form1$' | head -n 1)
 [ -n "$win" ] || fail "the installed game opens its window"
@@ -54,10 +67,14 @@ for _ in $(seq 200); do
   sleep 0.05
 done
 [ -n "$painted" ] || fail "the installed game paints its board"
-echo "ok - the installed game opens and paints its board"
+pass "the installed game opens and paints its board"
 "$xctl" close "$win"
 for _ in $(seq 40); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; done
 if kill -0 "$pid" 2>/dev/null; then fail "the installed game closes"; fi
 pid=
-echo "ok - the installed game closes"
-echo "6 passed, 0 failed"
+pass "the installed game closes"
+files=$(dpkg -L zandovik | while read -r f; do [ -f "$f" ] && echo "$f"; done)
+dpkg --purge zandovik >/dev/null 2>&1 || fail "the package purges"
+for f in $files; do [ -e "$f" ] && fail "left behind after purge: $f"; done
+pass "purge leaves nothing behind"
+echo "$passed passed, 0 failed"
