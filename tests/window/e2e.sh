@@ -19,41 +19,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-ok() { echo "ok - $1"; passed=$((passed + 1)); }
-not_ok() {
-  echo "not ok - $1"
-  failed=$((failed + 1))
-  [ -f "$work/shot.png" ] && cp "$work/shot.png" "${TMPDIR:-/tmp}/zandovik-e2e-failure-$failed.png"
-}
-
-# Poll a condition for up to $1 seconds.
-wait_for() {
-  local limit=$1
-  shift
-  local end=$((SECONDS + limit))
-  while [ $SECONDS -le $end ]; do
-    "$@" && return 0
-    sleep 0.05
-  done
-  return 1
-}
-
-shot() { import -window root "$work/shot.png" 2>/dev/null; }
-# colour_at X Y: "r g b" at a design point in a fresh screenshot
-colour_at() { shot && "$probe" "$work/shot.png" "$1" "$2"; }
-is_colour() { [ "$(colour_at "$1" "$2")" = "$3" ]; }
-is_not_colour() {
-  local c
-  c=$(colour_at "$1" "$2") && [ "$c" != "$3" ]
-}
-board_painted() { shot && "$probe" "$work/shot.png" --board >/dev/null 2>&1; }
-click_at() {
-  local xy
-  shot
-  xy=$("$probe" "$work/shot.png" --screen "$1" "$2") || return 1
-  # shellcheck disable=SC2086
-  xdotool mousemove $xy click 1
-}
+# shellcheck source=tests/window/shots.sh
+. "$(dirname "${BASH_SOURCE[0]}")/shots.sh"
 
 # --- A private X server ---------------------------------------------------
 # shellcheck source=tests/window/xvfb.sh
