@@ -15,8 +15,8 @@ cleanup() { kill "${pid:-}" "${xvfb_pid:-}" 2>/dev/null || true; wait 2>/dev/nul
 trap cleanup EXIT
 . "$(dirname "${BASH_SOURCE[0]}")/../tests/window/xvfb.sh"
 start_xvfb 2560x2048 "$work" || { echo "Xvfb did not start" >&2; exit 1; }
-"$game" >/dev/null 2>&1 &
-pid=$!
+launch "$work/game.log" "$game"
+pid=$launched
 win=$(find_window "$pid") || { echo "no game window" >&2; exit 1; }
 rss() { awk '/^VmRSS/ {print $2}' "/proc/$pid/status"; }
 size() {

@@ -20,8 +20,8 @@ trap cleanup EXIT
 . "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
 start_xvfb 1280x1024 "$work" || { echo "Xvfb did not start"; exit 1; }
 
-"$bin" >"$work/game.log" 2>&1 &
-game_pid=$!
+launch "$work/game.log" "$bin"
+game_pid=$launched
 win=$(find_window "$game_pid") || { echo "not ok - the window Form1 maps"; exit 1; }
 painted() {
   import -window root "$work/shot.png" 2>/dev/null && "$probe" "$work/shot.png" --board >/dev/null 2>&1

@@ -28,8 +28,8 @@ trap cleanup EXIT
 start_xvfb 1280x1024 "$work" || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
 xset r on 2>/dev/null
 
-"$bin" >"$work/game.log" 2>&1 &
-game_pid=$!
+launch "$work/game.log" "$bin"
+game_pid=$launched
 win=$(timeout 10 xdotool search --sync --onlyvisible --name '^Form1$' | head -n 1)
 if [ -n "$win" ]; then ok "the window Form1 maps"; else not_ok "the window Form1 maps"; fi
 xdotool mousemove 640 500
@@ -55,8 +55,8 @@ xdotool keydown Left
 wait_for 5 is_colour 300 6850 "255 128 0"
 xdotool keyup Left
 xdotool keydown Right
-sleep 0.4  # hold on past the repeat delay
-if is_not_colour 300 6850 "255 128 0" && wait_for 5 is_colour 8300 6850 "255 128 0"; then
+sleep 0.4  # hold on past the repeat delay, so repeats come
+if wait_for 5 is_not_colour 300 6850 "255 128 0" && wait_for 5 is_colour 8300 6850 "255 128 0"; then
   ok "a held arrow crosses the board under X auto-repeat"
 else
   not_ok "a held arrow crosses the board under X auto-repeat"
@@ -131,8 +131,8 @@ game_pid=
 
 # Starts the game and waits for its first painted frame; sets game_pid, win.
 start_game() {
-  "$bin" "$@" >"$work/game.log" 2>&1 &
-  game_pid=$!
+  launch "$work/game.log" "$bin" "$@"
+  game_pid=$launched
   win=$(find_window "$game_pid") && wait_for 10 board_painted
 }
 ends_within() {

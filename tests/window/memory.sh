@@ -27,8 +27,8 @@ status=$?
 one_line_status_1 "a 120 MiB limit"
 
 # Room to start, but not for a window of 8000 x 8000.
-(ulimit -v $((300 * 1024)); exec "$bin") >/dev/null 2>"$work/err" &
-pid=$!
+launch "$work/err" sh -c 'ulimit -v $((300 * 1024)) && exec "$0"' "$bin"
+pid=$launched
 if win=$(find_window "$pid"); then
   xdotool windowsize "$win" 8000 8000
   for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; done

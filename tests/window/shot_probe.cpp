@@ -7,9 +7,11 @@
 //                                       between design rows Y0 and Y1
 #include <QGuiApplication>
 #include <QImage>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -20,19 +22,25 @@ struct Box {
   bool found() const { return x1 >= 0; }
 };
 
+// The board is the large field of its green: rows and columns that hold at
+// least a quarter of the most green of any row or column, so that a little
+// of the same green elsewhere (the window icon in a title bar) is left out.
 Box find_board(const QImage& img) {
-  Box b;
-  const QRgb green = qRgb(128, 255, 128);
+  const QRgb green = qRgb(128, 255, 128) & 0xffffff;
+  std::vector<int> rows(img.height()), cols(img.width());
   for (int y = 0; y < img.height(); ++y) {
     const auto* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
-    for (int x = 0; x < img.width(); ++x) {
-      if ((line[x] & 0xffffff) != (green & 0xffffff)) continue;
-      b.x0 = std::min(b.x0, x);
-      b.y0 = std::min(b.y0, y);
-      b.x1 = std::max(b.x1, x);
-      b.y1 = std::max(b.y1, y);
-    }
+    for (int x = 0; x < img.width(); ++x)
+      if ((line[x] & 0xffffff) == green) ++rows[y], ++cols[x];
   }
+  Box b;
+  const int row_max = *std::max_element(rows.begin(), rows.end());
+  const int col_max = *std::max_element(cols.begin(), cols.end());
+  if (row_max == 0) return b;
+  for (int y = 0; y < img.height(); ++y)
+    if (rows[y] * 4 >= row_max) b.y0 = std::min(b.y0, y), b.y1 = std::max(b.y1, y);
+  for (int x = 0; x < img.width(); ++x)
+    if (cols[x] * 4 >= col_max) b.x0 = std::min(b.x0, x), b.x1 = std::max(b.x1, x);
   return b;
 }
 

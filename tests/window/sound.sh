@@ -33,8 +33,8 @@ play_a_ball() {
   sleep "$1"
 }
 
-"$bin" >"$work/game.out" 2>&1 &
-game=$!
+launch "$work/game.out" "$bin"
+game=$launched
 win=$(find_window "$game") || { echo "no game window"; exit 1; }
 "$XCTL" focus "$win" >/dev/null 2>&1 || true
 # The stream is there once the game has connected (off the first frame).
@@ -69,8 +69,8 @@ stop_pipewire
 export XDG_RUNTIME_DIR=$work/empty
 mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 unset DBUS_SESSION_BUS_ADDRESS
-"$bin" >/dev/null 2>"$work/err" &
-game=$!
+launch "$work/err" "$bin"
+game=$launched
 if win=$(find_window "$game"); then
   play_a_ball 2
   kill -0 "$game" 2>/dev/null || fail "the game ended without a sound server: $(cat "$work/err")"

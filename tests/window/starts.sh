@@ -16,8 +16,8 @@ painted() {
 failed=0
 pids=()
 for i in $(seq "$runs"); do
-  "$bin" >/dev/null 2>&1 &
-  pid=$!
+  launch "$work/game.log" "$bin"
+  pid=$launched
   pids+=("$pid")
   win=$(find_window "$pid")
   for _ in $(seq 200); do painted && break; sleep 0.02; done

@@ -30,3 +30,25 @@ find_window() {
   done
   return 1
 }
+
+# launch LOG COMMAND [ARGS...]: start the game in the background with its
+# output in LOG, and set launched to its pid. Xvfb now and then turns a new
+# connection away when clients come and go quickly (about 2 in 100 rapid
+# connects here); the game then says "cannot open the X display" and ends
+# with status 1 at once. The harness, not the game, starts it again.
+launch() {
+  local log=$1
+  shift
+  for _ in 1 2 3 4 5; do
+    "$@" >"$log" 2>&1 &
+    launched=$!
+    for _ in $(seq 500); do
+      kill -0 "$launched" 2>/dev/null || break
+      [ -n "$(xdotool search --pid "$launched" 2>/dev/null)" ] && return 0
+      sleep 0.02
+    done
+    kill -0 "$launched" 2>/dev/null && return 0
+    wait "$launched" && return 0
+    grep -q "cannot open the X display" "$log" || return 0
+  done
+}
