@@ -32,6 +32,10 @@ done
 test -S "$XDG_RUNTIME_DIR/wayland-zt" || { echo "weston did not start: $(tail -3 "$work/weston.log")"; exit 1; }
 weston_window() { output=$(xdotool search --classname weston 2>/dev/null | head -n 1) && [ -n "$output" ]; }
 wait_for 10 weston_window && "$xctl" focus "$output" >/dev/null 2>&1
+# Weston's X11 backend moves its pointer by the X pointer's steps, from its
+# own corner: take the X pointer to the corner too, and from then on a
+# position on the X screen is the same position in weston.
+xdotool mousemove 0 0 mousemove 1 1 mousemove 0 0
 
 WAYLAND_DISPLAY=wayland-zt "$bin" >"$work/game.log" 2>&1 &
 game_pid=$!
