@@ -52,24 +52,9 @@ if [ -n "$unmap" ] && [ -n "$win" ]; then
   xdotool windowunmap "$win"
   sleep 1
 fi
+. "$(dirname "${BASH_SOURCE[0]}")/measure.sh"
 if [ -n "$play" ] && [ -n "$win" ]; then
-  (
-    xdotool windowfocus "$win" 2>/dev/null || true
-    while :; do
-      xdotool key F1 keydown Right sleep 0.15 keyup Right 2>/dev/null || exit 0
-      sleep 2.35
-    done
-  ) &
-  player=$!
-  sleep 0.5
+  xdotool windowfocus "$win" 2>/dev/null || true
+  keep_ball_in_play
 fi
-ticks() { awk '{print $14 + $15}' "/proc/$pid/stat"; }
-hz=$(getconf CLK_TCK)
-t0=$(ticks)
-start=$(date +%s.%N)
-sleep "$seconds"
-t1=$(ticks)
-end=$(date +%s.%N)
-rss=$(awk '/VmHWM/ {print $2}' "/proc/$pid/status")
-awk -v a="$t0" -v b="$t1" -v hz="$hz" -v s="$start" -v e="$end" -v rss="$rss" \
-  'BEGIN { printf "cpu_percent=%.2f peak_rss_kib=%d\n", 100 * (b - a) / hz / (e - s), rss }'
+cpu_share "$pid" "$seconds"

@@ -36,24 +36,8 @@ WAYLAND_DISPLAY=wayland-bench "$game" >/dev/null 2>&1 &
 pid=$!
 sleep 2
 xdotool windowfocus "$output" 2>/dev/null || true
-xdotool mousemove 700 800 click 1
-if [ -n "$play" ]; then
-  (
-    while :; do
-      xdotool key F1 keydown Right sleep 0.15 keyup Right 2>/dev/null || exit 0
-      sleep 2.35
-    done
-  ) &
-  player=$!
-  sleep 0.5
-fi
-ticks() { awk '{print $14 + $15}' "/proc/$pid/stat"; }
-hz=$(getconf CLK_TCK)
-t0=$(ticks)
-start=$(date +%s.%N)
-sleep "$seconds"
-t1=$(ticks)
-end=$(date +%s.%N)
-rss=$(awk '/VmHWM/ {print $2}' "/proc/$pid/status")
-awk -v r="$renderer" -v a="$t0" -v b="$t1" -v hz="$hz" -v s="$start" -v e="$end" -v rss="$rss" \
-  'BEGIN { printf "renderer=%s cpu_percent=%.2f peak_rss_kib=%d\n", r, 100 * (b - a) / hz / (e - s), rss }'
+# Weston's pointer follows the X pointer's steps from its corner.
+xdotool mousemove 0 0 mousemove 700 800 click 1
+. "$here/measure.sh"
+[ -n "$play" ] && keep_ball_in_play
+cpu_share "$pid" "$seconds" "renderer=$renderer "
