@@ -321,6 +321,25 @@ void prepare_buttons(const scene::Scene& s, const Viewport& vp, RenderCache& cac
     for (bool pressed : {false, true}) paint_element(p, s.get(n), vp, &cache, pressed);
 }
 
+std::vector<QRect> coalesce(std::vector<QRect> rects, long long slack) {
+  auto area = [](const QRect& r) { return static_cast<long long>(r.width()) * r.height(); };
+  std::erase_if(rects, [](const QRect& r) { return r.isEmpty(); });
+  for (bool joined = true; joined;) {
+    joined = false;
+    for (std::size_t i = 0; i < rects.size() && !joined; ++i)
+      for (std::size_t j = i + 1; j < rects.size(); ++j) {
+        const QRect both = rects[i] | rects[j];
+        if (area(both) <= area(rects[i]) + area(rects[j]) + slack) {
+          rects[i] = both;
+          rects.erase(rects.begin() + static_cast<std::ptrdiff_t>(j));
+          joined = true;
+          break;
+        }
+      }
+  }
+  return rects;
+}
+
 void paint_scene(QPainter& p, const scene::Scene& s, const Viewport& vp, const QRect& clip,
                  PaintOptions opts) {
   if (opts.cache) opts.cache->use_for(vp);

@@ -74,6 +74,12 @@ struct PaintOptions {
   RenderCache* cache = nullptr;             // none: draw everything afresh
 };
 
+// Rectangles to repaint, joined where painting the space between costs less
+// than another rectangle: each one is a request of its own to the display
+// server, so a frame hands over a few instead of dozens. slack is the area
+// a join may add.
+std::vector<QRect> coalesce(std::vector<QRect> rects, long long slack);
+
 // Draw the three buttons into the cache ahead of their first showing, so
 // loading their fonts never holds up a tick.
 void prepare_buttons(const scene::Scene& s, const Viewport& vp, RenderCache& cache);

@@ -13,11 +13,13 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <new>
+#include <utility>
 
 #include "app/keys.h"
 
@@ -33,6 +35,9 @@ constexpr const char* kAppId = "org.zandovik.Zandovik";
 // key release waits this long for the press of an auto-repeat pair; a real
 // release stops the paddle this much later, unnoticeably.
 constexpr int kReleaseHoldMs = 12;
+
+// Painting 128 x 128 spare pixels costs less than one more rectangle.
+constexpr long long kJoinSlack = 128 * 128;
 
 // Ask the X server for detectable auto-repeat on the window's connection.
 // False where it refuses, and away from X11 (Wayland repeats are presses).
@@ -104,15 +109,18 @@ void GameWindow::paintEvent(QPaintEvent* ev) {
   const double dpr = devicePixelRatioF();
   // Paint in device pixels so that every edge lands on a whole pixel.
   p.scale(1 / dpr, 1 / dpr);
-  const QRect clip =
-      QRect(QPoint(static_cast<int>(std::floor(ev->rect().left() * dpr)),
-                   static_cast<int>(std::floor(ev->rect().top() * dpr))),
-            QPoint(static_cast<int>(std::ceil((ev->rect().right() + 1) * dpr)) - 1,
-                   static_cast<int>(std::ceil((ev->rect().bottom() + 1) * dpr)) - 1));
   PaintOptions opts;
   opts.cache = &cache_;
   if (pressed_) opts.pressed = &runtime_.scene().get(*pressed_);
-  paint_scene(p, runtime_.scene(), viewport(), clip, opts);
+  const Viewport vp = viewport();
+  // Each rectangle on its own: the space between two is left alone.
+  for (const QRect& r : ev->region()) {
+    const QRect clip(QPoint(static_cast<int>(std::floor(r.left() * dpr)),
+                            static_cast<int>(std::floor(r.top() * dpr))),
+                     QPoint(static_cast<int>(std::ceil((r.right() + 1) * dpr)) - 1,
+                            static_cast<int>(std::ceil((r.bottom() + 1) * dpr)) - 1));
+    paint_scene(p, runtime_.scene(), vp, clip, opts);
+  }
   if (++frames_ == 1) {
     // Right after the first frame, while the ball still rests.
     QTimer::singleShot(0, this, [this] {
@@ -152,18 +160,18 @@ void GameWindow::push_dirty() {
     dirty.all = true;
   }
   if (dirty.all) {
-    update();
+    schedule_paint(rect());
     return;
   }
   const Viewport vp = viewport();
   const double dpr = devicePixelRatioF();
-  QRegion region;
+  std::vector<QRect> rects;
   auto add = [&](float l, float t, float w, float h) {
     QRect r = vp.rect(l, t, w, h).adjusted(-3, -3, 3, 3);
-    region +=
-        QRect(static_cast<int>(std::floor(r.x() / dpr)), static_cast<int>(std::floor(r.y() / dpr)),
-              static_cast<int>(std::ceil(r.width() / dpr)) + 2,
-              static_cast<int>(std::ceil(r.height() / dpr)) + 2);
+    rects.emplace_back(static_cast<int>(std::floor(r.x() / dpr)),
+                       static_cast<int>(std::floor(r.y() / dpr)),
+                       static_cast<int>(std::ceil(r.width() / dpr)) + 2,
+                       static_cast<int>(std::ceil(r.height() / dpr)) + 2);
   };
   for (const auto& r : dirty.rects) add(r.x, r.y, r.w, r.h);
   if (buttons)
@@ -171,7 +179,38 @@ void GameWindow::push_dirty() {
       const auto& b = scene.get(n);
       add(b.left, b.top, b.width, b.height);
     }
-  if (!region.isEmpty()) update(region);
+  QRegion region;
+  for (const QRect& r : coalesce(std::move(rects), kJoinSlack)) region += r;
+  if (!region.isEmpty()) schedule_paint(region);
+}
+
+void GameWindow::schedule_paint(const QRegion& region) {
+  QWindow* handle = windowHandle();
+  if (!paced_ || !handle) {
+    update(region);
+    return;
+  }
+  pending_ += region;
+  handle->requestUpdate();
+}
+
+void GameWindow::showEvent(QShowEvent*) {
+  if (paced_ || QGuiApplication::platformName() != QLatin1String("wayland")) return;
+  if (QWindow* handle = windowHandle()) {
+    handle->installEventFilter(this);
+    paced_ = true;
+  }
+}
+
+bool GameWindow::eventFilter(QObject* watched, QEvent* ev) {
+  // The window's own handling of a frame request repaints everything; only
+  // what changed is painted here.
+  if (ev->type() == QEvent::UpdateRequest && watched == windowHandle() && !pending_.isEmpty()) {
+    const QRegion region = std::exchange(pending_, QRegion());
+    repaint(region);
+    return true;
+  }
+  return QWidget::eventFilter(watched, ev);
 }
 
 void GameWindow::after_event() {

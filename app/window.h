@@ -46,6 +46,8 @@ class GameWindow : public QWidget {
   void mouseReleaseEvent(QMouseEvent*) override;
   void closeEvent(QCloseEvent*) override;
   void changeEvent(QEvent*) override;
+  void showEvent(QShowEvent*) override;
+  bool eventFilter(QObject* watched, QEvent* ev) override;
 
  private:
   struct HeldRelease {
@@ -56,6 +58,7 @@ class GameWindow : public QWidget {
 
   void after_event();
   void push_dirty();
+  void schedule_paint(const QRegion& region);
   void arm_timer();
   void on_timer();
   void flush_release();
@@ -82,6 +85,11 @@ class GameWindow : public QWidget {
   // Made after the first frame: connecting never delays it.
   std::unique_ptr<Sound> sound_;
   bool muted_ = false;  // M, for this run
+  // On Wayland a frame waits for the compositor's frame callback: ticks
+  // that fall due meanwhile share one frame, and the buffer handed over
+  // last is free again by then, so the toolkit need not copy it.
+  bool paced_ = false;
+  QRegion pending_;
 };
 
 }  // namespace zandovik::app

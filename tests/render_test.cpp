@@ -77,6 +77,50 @@ TEST(Render, BricksChangeColourAsTheyAreHit) {
   EXPECT_EQ(at(img, vp, 120 + 9 * 414.75 + 40, 1560 + 7 * 226.2 + 40), QColor(0, 128, 255));
 }
 
+// The window repaints only what changed, joined into a few rectangles; the
+// result must be the frame it would have painted whole.
+TEST(Render, AFramePaintedInPiecesMatchesOnePaintedWhole) {
+  Harness h;
+  const QSize size(852, 733);
+  const Viewport vp = Viewport::fit(size);
+  QImage pieces = render(h, size);
+  h.ui().take_dirty();
+  h.rt.key_down(game::kKeyRight, 0);
+  h.rt.run_for(400);
+  h.rt.key_up(game::kKeyRight, 0);
+  h.rt.run_for(300);
+  const auto dirty = h.ui().take_dirty();
+  ASSERT_FALSE(dirty.all);
+  std::vector<QRect> rects;
+  for (const auto& r : dirty.rects)
+    rects.push_back(vp.rect(r.x, r.y, r.w, r.h).adjusted(-3, -3, 3, 3));
+  const auto joined = coalesce(rects, 128 * 128);
+  EXPECT_LT(joined.size(), rects.size());
+  {
+    QPainter p(&pieces);
+    for (const QRect& r : joined) paint_scene(p, h.ui(), vp, r);
+  }
+  const QImage whole = render(h, size);
+  int differ = 0;
+  for (int y = 0; y < size.height(); ++y)
+    for (int x = 0; x < size.width(); ++x) differ += pieces.pixel(x, y) != whole.pixel(x, y);
+  EXPECT_EQ(differ, 0);
+}
+
+TEST(Render, RectanglesCloseTogetherAreJoinedAndFarOnesKept) {
+  // Two balls' old and new places in the title, and the paddle far below.
+  const auto joined = coalesce({QRect(10, 10, 12, 12), QRect(14, 10, 12, 12), QRect(60, 30, 12, 12),
+                                QRect(0, 400, 80, 10), QRect(5, 5, 0, 0)},
+                               32 * 32);
+  ASSERT_EQ(joined.size(), 3u);
+  EXPECT_EQ(joined[0], QRect(10, 10, 16, 12));
+  EXPECT_EQ(joined[1], QRect(60, 30, 12, 12));
+  EXPECT_EQ(joined[2], QRect(0, 400, 80, 10));
+  // With room to spare, a join can make the next one possible.
+  EXPECT_EQ(coalesce({QRect(0, 0, 10, 10), QRect(30, 0, 10, 10), QRect(15, 0, 10, 10)}, 100),
+            std::vector<QRect>{QRect(0, 0, 40, 10)});
+}
+
 }  // namespace
 }  // namespace zandovik::app
 
