@@ -195,7 +195,7 @@ void GameWindow::schedule_paint(const QRegion& region) {
 }
 
 void GameWindow::showEvent(QShowEvent*) {
-  if (paced_ || QGuiApplication::platformName() != QLatin1String("wayland")) return;
+  if (paced_ || !QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) return;
   if (QWindow* handle = windowHandle()) {
     handle->installEventFilter(this);
     paced_ = true;

@@ -26,7 +26,12 @@ wait_for 10 wm_ready || { echo "openbox did not start"; exit 1; }
 launch "$work/game.log" "$bin"
 game_pid=$launched
 win=$(find_window "$game_pid") || { echo "no game window"; exit 1; }
-wait_for 10 board_painted || { echo "no board"; exit 1; }
+if ! wait_for 10 board_painted; then
+  echo "no board: $("$probe" "$work/shot.png" --board 2>&1)"
+  xwininfo -root -tree | grep -i form1
+  cat "$work/game.log"
+  exit 1
+fi
 wmctrl -ia "$win"
 xdotool key F1  # play runs
 pause_shows() { is_colour 3460 2980 "225 225 225" || is_colour 3420 4250 "225 225 225"; }
