@@ -1,5 +1,6 @@
 #include "app/sound.h"
 
+#include <dlfcn.h>
 #include <fcntl.h>
 #include <pulse/pulseaudio.h>
 #include <unistd.h>
@@ -13,6 +14,65 @@
 namespace zandovik::app {
 
 namespace {
+
+// libpulse and the dozen libraries it brings are loaded when the sound
+// starts, after the first frame, not at exec where they would delay it.
+// These pointers stand in for the functions of the same name in this file.
+// clang-format off
+#define ZANDOVIK_PULSE(X) \
+  X(pa_context_connect) \
+  X(pa_context_disconnect) \
+  X(pa_context_get_state) \
+  X(pa_context_new_with_proplist) \
+  X(pa_context_set_state_callback) \
+  X(pa_context_unref) \
+  X(pa_gettimeofday) \
+  X(pa_operation_unref) \
+  X(pa_proplist_free) \
+  X(pa_proplist_new) \
+  X(pa_proplist_sets) \
+  X(pa_stream_begin_write) \
+  X(pa_stream_connect_playback) \
+  X(pa_stream_cork) \
+  X(pa_stream_disconnect) \
+  X(pa_stream_get_state) \
+  X(pa_stream_new) \
+  X(pa_stream_set_write_callback) \
+  X(pa_stream_unref) \
+  X(pa_stream_write) \
+  X(pa_threaded_mainloop_free) \
+  X(pa_threaded_mainloop_get_api) \
+  X(pa_threaded_mainloop_lock) \
+  X(pa_threaded_mainloop_new) \
+  X(pa_threaded_mainloop_set_name) \
+  X(pa_threaded_mainloop_start) \
+  X(pa_threaded_mainloop_stop) \
+  X(pa_threaded_mainloop_unlock) \
+  X(pa_timeval_add)
+// clang-format on
+#define ZANDOVIK_DECLARE(f) decltype(&::f) f = nullptr;
+ZANDOVIK_PULSE(ZANDOVIK_DECLARE)
+#undef ZANDOVIK_DECLARE
+
+// Load it once; false, with the reason on stderr, where it is missing.
+bool load_pulse() {
+  static const bool loaded = [] {
+    void* lib = ::dlopen("libpulse.so.0", RTLD_NOW | RTLD_LOCAL);
+    if (!lib) {
+      std::fprintf(stderr, "zandovik: no sound: %s\n", ::dlerror());
+      return false;
+    }
+    bool all = true;
+#define ZANDOVIK_RESOLVE(f) \
+  all = all && (f = reinterpret_cast<decltype(f)>(::dlsym(lib, #f))) != nullptr;
+    ZANDOVIK_PULSE(ZANDOVIK_RESOLVE)
+#undef ZANDOVIK_RESOLVE
+    if (!all) std::fprintf(stderr, "zandovik: no sound: libpulse.so.0 lacks a function\n");
+    return all;
+  }();
+  return loaded;
+}
+
 constexpr const char* kAppId = "org.zandovik.Zandovik";
 // About 20 ms in the server's buffer: a cue is heard within a tick or so.
 constexpr std::uint32_t kTargetBytes = sound::kRate / 50 * 2;
@@ -190,6 +250,10 @@ struct Sound::Engine {
 };
 
 Sound::Sound() : engine_(std::make_unique<Engine>()) {
+  if (!load_pulse()) {
+    engine_.reset();
+    return;
+  }
   Engine& e = *engine_;
   e.effects = sound::make_effects();
   if (::pipe2(e.wake, O_NONBLOCK | O_CLOEXEC) != 0) {
