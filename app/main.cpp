@@ -237,13 +237,7 @@ int main(int argc, char** argv) {
   // Reading the font configuration is the longest step before the first
   // frame; do it beside the toolkit's start instead of after it.
   std::thread fonts([] { FcInit(); });
-  // Qt's own event loop wakes less than GLib's for the logo's small repaints.
-  if (qEnvironmentVariableIsEmpty("QT_NO_GLIB")) qputenv("QT_NO_GLIB", "1");
-  // On Wayland the window paints only when the compositor asks for a frame,
-  // and a hidden window simply gets none: the toolkit's timer that watches
-  // for late frame callbacks would only add a wake-up to every frame.
-  if (qEnvironmentVariableIsEmpty("QT_WAYLAND_FRAME_CALLBACK_TIMEOUT"))
-    qputenv("QT_WAYLAND_FRAME_CALLBACK_TIMEOUT", "0");
+  zandovik::app::set_toolkit_defaults();
   qInstallMessageHandler(on_qt_message);
   // One identity everywhere: the desktop file's name is the Wayland app id.
   QGuiApplication::setDesktopFileName("org.zandovik.Zandovik");

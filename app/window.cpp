@@ -68,6 +68,16 @@ QSize default_size(const QScreen* screen) {
 
 }  // namespace
 
+void set_toolkit_defaults() {
+  // Qt's own event loop wakes less than GLib's for the logo's small repaints.
+  if (qEnvironmentVariableIsEmpty("QT_NO_GLIB")) qputenv("QT_NO_GLIB", "1");
+  // On Wayland the window paints only when the compositor asks for a frame,
+  // and a hidden window simply gets none: the toolkit's timer that watches
+  // for late frame callbacks would only add a wake-up to every frame.
+  if (qEnvironmentVariableIsEmpty("QT_WAYLAND_FRAME_CALLBACK_TIMEOUT"))
+    qputenv("QT_WAYLAND_FRAME_CALLBACK_TIMEOUT", "0");
+}
+
 GameWindow::GameWindow() : runtime_(state_, rng_, &clock_) {
   detectable_repeat_ = ask_detectable_repeat();
   runtime_.set_on_cue([this](game::Cue c, int value) {

@@ -26,6 +26,10 @@ class SteadyClock final : public game::Clock {
   QElapsedTimer timer_;
 };
 
+// The toolkit settings the window is made for, where the user has not set
+// them; before the application object is made.
+void set_toolkit_defaults();
+
 class GameWindow : public QWidget {
  public:
   GameWindow();

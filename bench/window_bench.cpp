@@ -74,8 +74,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: window_bench --startup | --timers SECONDS\n");
     return 2;
   }
-  if (qEnvironmentVariableIsEmpty("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
-  if (qEnvironmentVariableIsEmpty("QT_NO_GLIB")) qputenv("QT_NO_GLIB", "1");
+  zandovik::app::set_toolkit_defaults();
   QApplication app(argc, argv);
   zandovik::app::install_font_substitutes();
   zandovik::app::GameWindow window;
