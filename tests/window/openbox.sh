@@ -22,10 +22,23 @@ openbox --sm-disable >"$work/openbox.log" 2>&1 &
 wm_pid=$!
 wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 wait_for 10 wm_ready || { echo "openbox did not start"; exit 1; }
+# The check window comes early in openbox's start; a window mapped before
+# its event loop runs can stay unmanaged, never shown. Ask it for two
+# desktops until it has them: then it is answering requests.
+wm_answers() {
+  wmctrl -n 2 2>/dev/null
+  xprop -root _NET_NUMBER_OF_DESKTOPS 2>/dev/null | grep -q '= 2$'
+}
+wait_for 10 wm_answers || { echo "openbox does not answer"; exit 1; }
 
 launch "$work/game.log" "$bin"
 game_pid=$launched
-win=$(find_window "$game_pid") || { echo "no game window"; exit 1; }
+if ! win=$(find_window "$game_pid"); then
+  echo "no game window; game running: $(kill -0 "$game_pid" 2>/dev/null && echo yes || echo no)"
+  xwininfo -root -tree | grep -iE 'form1|zandovik'
+  cat "$work/game.log" "$work/openbox.log"
+  exit 1
+fi
 if ! wait_for 10 board_painted; then
   echo "no board: $("$probe" "$work/shot.png" --board 2>&1)"
   xwininfo -root -tree | grep -i form1
