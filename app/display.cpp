@@ -64,4 +64,28 @@ DisplayChoice choose_display(const DisplayEnv& env) {
   return c;
 }
 
+std::string start_failure(const std::string& what, const std::vector<std::string>& held,
+                          const std::string& fatal) {
+  // What the X and Wayland platforms say when the display is not there.
+  auto unreachable = [](const std::string& m) {
+    return m.find("could not connect to display") != std::string::npos ||
+           m.find("Failed to create wl_display") != std::string::npos;
+  };
+  auto first_line = [](const std::string& m) {
+    std::string line = m.substr(0, m.find('\n'));
+    if (line.size() > 240) line = line.substr(0, 240) + "...";
+    return line;
+  };
+  for (const auto& m : held)
+    if (unreachable(m)) return "cannot open " + what;
+  if (unreachable(fatal)) return "cannot open " + what;
+  // The toolkit's fatal line is general ("no Qt platform plugin could be
+  // initialized"); the plugin's own warning before it names the cause.
+  for (const auto& m : held)
+    if (m.find("Qt platform plugin") != std::string::npos)
+      return "cannot start on " + what + ": " + first_line(m);
+  return "cannot start on " + what + ": " +
+         first_line(fatal.empty() ? std::string("the toolkit gave up") : fatal);
+}
+
 }  // namespace zandovik::app

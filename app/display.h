@@ -2,6 +2,7 @@
 // Which display the window opens on, decided before the toolkit starts, so
 // that a failure names its cause in one line instead of the toolkit's many.
 #include <string>
+#include <vector>
 
 namespace zandovik::app {
 
@@ -22,5 +23,11 @@ struct DisplayChoice {
 };
 
 DisplayChoice choose_display(const DisplayEnv& env);
+
+// The one line a start that the toolkit gave up on is said in, from its
+// fatal message and the messages held back before it: "cannot open" the
+// display where it could not be reached, else what the toolkit said.
+std::string start_failure(const std::string& what, const std::vector<std::string>& held,
+                          const std::string& fatal);
 
 }  // namespace zandovik::app

@@ -1,8 +1,5 @@
 // zandovik: the brick-breaking game in its window.
 #include <fontconfig/fontconfig.h>
-#include <malloc.h>
-#include <sys/resource.h>
-#include <sys/socket.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -11,16 +8,17 @@
 #include <QSemaphore>
 #include <QSocketNotifier>
 #include <QThreadPool>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <new>
 #include <string>
 #include <thread>
-#include <vector>
 
 #include "app/display.h"
+#include "app/identity.h"
+#include "app/messages.h"
+#include "app/process.h"
 #include "app/render.h"
 #include "app/window.h"
 
@@ -78,58 +76,27 @@ bool wayland_plugin_installed() {
   return QFileInfo::exists(dir + "libqwayland-generic.so");
 }
 
-// Until the toolkit has opened its display, its messages are held back: if
-// it cannot, one line of ours names the cause instead of its many.
-bool g_starting = true;
-std::string g_display;  // what the window opens on, as a failure names it
-std::vector<std::string> g_held;
-
-void on_qt_message(QtMsgType type, const QMessageLogContext&, const QString& msg) {
-  if (type == QtFatalMsg && g_starting) {
-    std::fprintf(stderr, "zandovik: cannot open %s\n", g_display.c_str());
-    ::_exit(1);
-  }
-  const QByteArray text = msg.toLocal8Bit();
-  if (g_starting && type != QtFatalMsg) {
-    g_held.emplace_back(text.constData());
-    return;
-  }
-  std::fprintf(stderr, "%s\n", text.constData());
-  if (type == QtFatalMsg) std::abort();
-}
-
-void say(const char* line) {
-  [[maybe_unused]] auto n = ::write(STDERR_FILENO, line, std::strlen(line));
-}
-
 // Out of memory anywhere is a clean end: one line and status 1, never an
 // abort or a half-drawn window.
 [[noreturn]] void out_of_memory() {
-  say("zandovik: out of memory\n");
+  zandovik::app::say("zandovik: out of memory\n");
   ::_exit(1);
 }
 
-// Below this much address space the toolkit's own C libraries (fontconfig
-// among them) fail in ways that cannot be caught; refuse plainly instead.
-constexpr rlim_t kMinAddressSpace = 256u << 20;
-
-bool enough_address_space() {
-  rlimit limit{};
-  if (::getrlimit(RLIMIT_AS, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY ||
-      limit.rlim_cur >= kMinAddressSpace)
-    return true;
-  std::fprintf(stderr,
-               "zandovik: out of memory: needs %lu MiB of address space, the limit is %lu MiB\n",
-               static_cast<unsigned long>(kMinAddressSpace >> 20),
-               static_cast<unsigned long>(limit.rlim_cur >> 20));
-  return false;
+// Output that could not be written is a failure, said on standard error.
+int finish_output() {
+  if (zandovik::app::stdout_was_closed() || std::fflush(stdout) != 0 || std::ferror(stdout)) {
+    zandovik::app::say("zandovik: cannot write the output\n");
+    return 1;
+  }
+  return 0;
 }
 
 // The painter blends large pictures on Qt's thread pool and waits for every
 // part; a thread that cannot be created would leave it waiting for ever.
 // Start all the pool's threads now, keep them, and end cleanly if they
 // cannot be had.
-bool start_paint_threads() {
+void start_paint_threads() {
   QThreadPool* pool = QThreadPool::globalInstance();
   pool->setExpiryTimeout(-1);
   pool->setStackSize(1u << 20);  // blending needs little; 8 MiB each by default
@@ -143,69 +110,55 @@ bool start_paint_threads() {
   const bool ok = started.tryAcquire(n, 2000);
   release.release(n);
   if (!ok) {
-    say("zandovik: out of memory: cannot start the painting threads\n");
+    zandovik::app::say("zandovik: out of memory: cannot start the painting threads\n");
     ::_exit(1);  // the pool may still wait for a thread that never came
   }
   pool->waitForDone();
-  return true;
 }
 
-// SIGTERM and SIGINT end the game as closing its window does: the handler
-// only writes a byte, the event loop does the rest. Should the loop be stuck
-// (a thread it waits for could not start), a watchdog ends the process.
-constexpr unsigned kQuitGraceSeconds = 2;
-int g_signal_pipe[2] = {-1, -1};
-
-void on_watchdog(int) {
-  say("zandovik: did not stop in time; ending now\n");
-  ::_exit(1);
-}
-
-void on_signal(int) {
-  const char byte = 1;
-  [[maybe_unused]] auto n = ::write(g_signal_pipe[0], &byte, 1);
-  ::alarm(kQuitGraceSeconds);
-}
-
+// A quit signal ends the game as closing its window does; the event loop
+// takes it from the pipe the handler wrote to, whenever it came.
 void quit_on_signals(QApplication& app) {
-  if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signal_pipe) != 0) return;
-  auto* notifier = new QSocketNotifier(g_signal_pipe[1], QSocketNotifier::Read, &app);
-  QObject::connect(notifier, &QSocketNotifier::activated, &app, [] {
+  const int fd = zandovik::app::quit_signal_fd();
+  if (fd < 0) return;
+  auto* notifier = new QSocketNotifier(fd, QSocketNotifier::Read, &app);
+  QObject::connect(notifier, &QSocketNotifier::activated, &app, [fd] {
     char byte;
-    [[maybe_unused]] auto n = ::read(g_signal_pipe[1], &byte, 1);
+    while (::read(fd, &byte, 1) > 0) {
+    }
     QCoreApplication::quit();
   });
-  struct sigaction sa {};
-  sa.sa_handler = on_signal;
-  sigemptyset(&sa.sa_mask);
-  sa.sa_flags = SA_RESTART;
-  sigaction(SIGTERM, &sa, nullptr);
-  sigaction(SIGINT, &sa, nullptr);
-  struct sigaction watchdog {};
-  watchdog.sa_handler = on_watchdog;
-  sigemptyset(&watchdog.sa_mask);
-  sigaction(SIGALRM, &watchdog, nullptr);
+}
+
+// Reading the font configuration is the longest step before the first
+// frame; it runs beside the toolkit's start. The environment is sealed by
+// then, so nothing can move it under the getenv calls of this thread.
+std::thread read_fonts_beside() {
+  try {
+    return std::thread([] { FcInit(); });
+  } catch (const std::exception&) {
+    FcInit();  // no thread to be had: read it here
+    return {};
+  }
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  namespace app = zandovik::app;
+  // Before anything else, signals and the standard streams.
+  app::harden_process(ZANDOVIK_VERSION);
   std::set_new_handler(out_of_memory);
-  // Window-sized pictures come and go with the window's size: give large
-  // blocks back to the system when freed, so memory follows the window.
-  mallopt(M_MMAP_THRESHOLD, 128 * 1024);
-  mallopt(M_TRIM_THRESHOLD, 1024 * 1024);
-  // Each thread's own heap reserves 64 MiB of address space; two are plenty.
-  mallopt(M_ARENA_MAX, 2);
+  app::tune_allocator();
   for (int i = 1; i < argc; ++i) {
     bool takes_value = false;
     if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
       help();
-      return 0;
+      return finish_output();
     }
     if (std::strcmp(argv[i], "--version") == 0) {
       std::printf("zandovik %s\n", ZANDOVIK_VERSION);
-      return 0;
+      return finish_output();
     }
     if (qt_option(argv[i], takes_value)) {
       i += takes_value ? 1 : 0;
@@ -214,9 +167,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s\n", kUsage);
     return 2;
   }
-  if (!enough_address_space()) return 1;
+  if (!app::enough_address_space()) return 1;
 
-  zandovik::app::DisplayEnv where;
+  app::DisplayEnv where;
   const char* platform_arg = option_value(argc, argv, "-platform");
   where.platform = platform_arg ? platform_arg : env("QT_QPA_PLATFORM");
   const char* display_arg = option_value(argc, argv, "-display");
@@ -225,34 +178,32 @@ int main(int argc, char** argv) {
   where.wayland_display = env("WAYLAND_DISPLAY");
   where.runtime_dir = env("XDG_RUNTIME_DIR");
   where.wayland_plugin = wayland_plugin_installed();
-  const auto choice = zandovik::app::choose_display(where);
+  const auto choice = app::choose_display(where);
   if (!choice.error.empty()) {
     std::fprintf(stderr, "zandovik: %s\n", choice.error.c_str());
     return 1;
   }
   if (!choice.note.empty()) std::fprintf(stderr, "zandovik: %s\n", choice.note.c_str());
-  if (!choice.platform.empty()) qputenv("QT_QPA_PLATFORM", choice.platform.c_str());
-  g_display = choice.what;
 
-  // Reading the font configuration is the longest step before the first
-  // frame; do it beside the toolkit's start instead of after it.
-  std::thread fonts([] { FcInit(); });
-  zandovik::app::set_toolkit_defaults();
-  qInstallMessageHandler(on_qt_message);
+  // Every write to the environment, then none: threads start after this.
+  if (!choice.platform.empty()) app::set_env("QT_QPA_PLATFORM", choice.platform.c_str());
+  app::set_toolkit_defaults();
+  app::seal_environment();
+
+  std::thread fonts = read_fonts_beside();
+  app::hold_toolkit_messages(choice.what);
   // One identity everywhere: the desktop file's name is the Wayland app id.
-  QGuiApplication::setDesktopFileName("org.zandovik.Zandovik");
+  QGuiApplication::setDesktopFileName(app::kAppId);
   QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
       Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
-  QApplication app(argc, argv);
-  g_starting = false;
-  for (const auto& line : g_held) std::fprintf(stderr, "%s\n", line.c_str());
-  g_held.clear();
-  fonts.join();
+  QApplication qapp(argc, argv);
+  app::release_toolkit_messages();
+  if (fonts.joinable()) fonts.join();
   QApplication::setApplicationName("zandovik");  // WM_CLASS "zandovik"
-  quit_on_signals(app);
+  quit_on_signals(qapp);
   start_paint_threads();
-  zandovik::app::install_font_substitutes();
-  zandovik::app::GameWindow window;
+  app::install_font_substitutes();
+  app::GameWindow window;
   window.show();
   return QApplication::exec();
 }

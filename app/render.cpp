@@ -68,11 +68,16 @@ void install_font_substitutes() {
 std::vector<std::string> missing_font_warnings() {
   std::vector<std::string> warnings;
   const QStringList installed = QFontDatabase::families();
+  if (installed.isEmpty())
+    return {"no fonts are installed at all, so no text can be drawn (install fonts-liberation)"};
   for (const auto& [family, substitutes] : font_faces()) {
     bool any = installed.contains(family, Qt::CaseInsensitive);
     for (const QString& s : substitutes) any = any || installed.contains(s, Qt::CaseInsensitive);
     if (!any) {
-      const QString used = QFontInfo(QFont(family)).family();
+      // What the font configuration matches for it: the face drawn instead.
+      QString used = QFontInfo(QFont(family)).family();
+      if (used.isEmpty()) used = QFontInfo(QFont(installed.first())).family();
+      if (used.isEmpty()) used = installed.first();
       warnings.push_back("font \"" + family.toStdString() + "\" and its free stand-ins (" +
                          substitutes.join(", ").toStdString() + ") are not installed; using \"" +
                          used.toStdString() + "\"");
@@ -238,6 +243,10 @@ void paint_element(QPainter& p, const Element& e, const Viewport& vp, RenderCach
       size = size.expandedTo(QSize(text.width() + vp.px(2 * kTwipsPerPixel) + 4,
                                    fm.height() + vp.px(2 * kTwipsPerPixel) + 4));
     }
+    if (!RenderCache::keeps(size)) {
+      paint_uncached(p, e, vp, pressed);
+      return;
+    }
     QImage fresh(size, QImage::Format_ARGB32_Premultiplied);
     if (fresh.isNull()) {
       // No memory for the picture: draw straight onto the target instead.
@@ -264,22 +273,35 @@ void RenderCache::use_for(const Viewport& vp) {
   if (vp.scale == scale_) return;
   scale_ = vp.scale;
   images_ = {};  // a fresh table: the old one's buckets go too
+  uses_.clear();
   bytes_ = 0;
 }
 
-const QImage* RenderCache::find(const std::string& key) const {
+const QImage* RenderCache::find(const std::string& key) {
   auto it = images_.find(key);
-  return it == images_.end() ? nullptr : &it->second;
+  if (it == images_.end()) return nullptr;
+  uses_.splice(uses_.begin(), uses_, it->second.use);
+  return &it->second.image;
 }
 
 const QImage& RenderCache::put(std::string key, QImage img) {
   const auto cost = static_cast<std::size_t>(img.sizeInBytes()) + key.size();
-  if (bytes_ + cost > kMaxBytes) {
-    images_.clear();
-    bytes_ = 0;
+  if (auto it = images_.find(key); it != images_.end()) {
+    bytes_ -= it->second.cost;
+    uses_.erase(it->second.use);
+    images_.erase(it);
+  }
+  while (!uses_.empty() && bytes_ + cost > kMaxBytes) {
+    auto last = images_.find(uses_.back());
+    bytes_ -= last->second.cost;
+    images_.erase(last);
+    uses_.pop_back();
   }
   bytes_ += cost;
-  return images_[std::move(key)] = std::move(img);
+  uses_.push_front(key);
+  Entry& e = images_[std::move(key)];
+  e = Entry{std::move(img), cost, uses_.begin()};
+  return e.image;
 }
 
 void paint_button(QPainter& p, const Element& e, const Viewport& vp, bool pressed) {

@@ -9,6 +9,7 @@
 #include <QRectF>
 #include <QSize>
 #include <QString>
+#include <list>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -50,20 +51,35 @@ QColor to_qcolor(scene::Rgb c);
 // Finished pictures of elements, so a repaint blits instead of drawing
 // paths and text again. Keyed by everything that shows, and only for the
 // current size: a new scale starts afresh, so memory follows the window
-// instead of every size it ever had. Cleared when over its byte budget.
+// instead of every size it ever had. Within its byte budget the pictures
+// used least recently go first; a picture too large to keep (a huge
+// window) is drawn straight onto the target, so no frame can ask for more
+// than the budget or empty it for the others.
 class RenderCache {
  public:
   static constexpr std::size_t kMaxBytes = 32u << 20;
+  static constexpr std::size_t kMaxPictureBytes = kMaxBytes / 8;
 
+  static bool keeps(QSize picture) {
+    return 4.0 * picture.width() * picture.height() <= static_cast<double>(kMaxPictureBytes);
+  }
   // Keep the pictures only if they were drawn at this viewport.
   void use_for(const Viewport& vp);
-  const QImage* find(const std::string& key) const;
+  // The picture, now the most recently used; null if not kept.
+  const QImage* find(const std::string& key);
+  // Keeps a picture `keeps` allows, making room as needed.
   const QImage& put(std::string key, QImage img);
   std::size_t size() const { return images_.size(); }
   std::size_t bytes() const { return bytes_; }
 
  private:
-  std::unordered_map<std::string, QImage> images_;
+  struct Entry {
+    QImage image;
+    std::size_t cost = 0;
+    std::list<std::string>::iterator use;
+  };
+  std::unordered_map<std::string, Entry> images_;
+  std::list<std::string> uses_;  // most recently used first
   std::size_t bytes_ = 0;
   double scale_ = 0;
 };

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "app/identity.h"
 #include "sound/mixer.h"
 #include "sound/synth.h"
 
@@ -35,6 +36,7 @@ namespace {
   X(pa_stream_connect_playback) \
   X(pa_stream_cork) \
   X(pa_stream_disconnect) \
+  X(pa_stream_flush) \
   X(pa_stream_get_state) \
   X(pa_stream_new) \
   X(pa_stream_set_write_callback) \
@@ -73,7 +75,6 @@ bool load_pulse() {
   return loaded;
 }
 
-constexpr const char* kAppId = "org.zandovik.Zandovik";
 // About 20 ms in the server's buffer: a cue is heard within a tick or so.
 constexpr std::uint32_t kTargetBytes = sound::kRate / 50 * 2;
 // Silence written after the last effect before the stream is corked, so
@@ -96,6 +97,9 @@ struct Sound::Engine {
   // Cues from the event thread: one writer, one reader, no lock.
   std::array<std::pair<game::Cue, int>, kQueue> queue{};
   std::atomic<unsigned> head{0}, tail{0};
+  // Bumped by the event thread for silence now; the last one acted on.
+  std::atomic<unsigned> hush{0};
+  unsigned hush_seen = 0;
 
   const sound::Samples* samples_for(game::Cue c, int value) const {
     using game::Cue;
@@ -228,7 +232,25 @@ struct Sound::Engine {
     self->drain();
   }
 
+  // Everything playing or queued stops, and what the server holds is
+  // dropped, so nothing more is heard.
+  void hush_now() {
+    tail.store(head.load(std::memory_order_acquire), std::memory_order_release);
+    mixer.stop();
+    silent = kTailSamples;
+    if (!stream || pa_stream_get_state(stream) != PA_STREAM_READY) return;
+    pa_operation_unref(pa_stream_flush(stream, nullptr, nullptr));
+    if (!corked) {
+      corked = true;
+      pa_operation_unref(pa_stream_cork(stream, 1, nullptr, nullptr));
+    }
+  }
+
   void drain() {
+    if (const unsigned want = hush.load(std::memory_order_acquire); want != hush_seen) {
+      hush_seen = want;
+      hush_now();
+    }
     unsigned t = tail.load(std::memory_order_relaxed);
     const unsigned h = head.load(std::memory_order_acquire);
     bool started = false;
@@ -296,6 +318,13 @@ Sound::~Sound() {
   pa_threaded_mainloop_free(e.loop);
   ::close(e.wake[0]);
   ::close(e.wake[1]);
+}
+
+void Sound::silence() {
+  if (!engine_) return;
+  engine_->hush.fetch_add(1, std::memory_order_release);
+  const char byte = 1;
+  [[maybe_unused]] auto n = ::write(engine_->wake[1], &byte, 1);
 }
 
 void Sound::play(game::Cue c, int value) {

@@ -20,8 +20,10 @@ class Sound {
   Sound(const Sound&) = delete;
   Sound& operator=(const Sound&) = delete;
 
-  // Called on the event thread: never blocks.
+  // Called on the event thread: never block.
   void play(game::Cue c, int value);
+  // Stop every effect at once, what the server still holds included.
+  void silence();
 
   struct Engine;  // the sound thread's side
 

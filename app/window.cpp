@@ -21,15 +21,15 @@
 #include <new>
 #include <utility>
 
+#include "app/identity.h"
 #include "app/keys.h"
+#include "app/process.h"
 
 namespace zandovik::app {
 
 using scene::Named;
 
 namespace {
-
-constexpr const char* kAppId = "org.zandovik.Zandovik";
 
 // Where the X server will not send repeats as presses only, a held-back
 // key release waits this long for the press of an auto-repeat pair; a real
@@ -61,21 +61,23 @@ QSize default_size(const QScreen* screen) {
     QRect avail = screen->availableGeometry();
     double fit =
         std::min(avail.width() * 0.9 / kDesignWidthPx, avail.height() * 0.85 / kDesignHeightPx);
-    scale = std::max(1.0, std::floor(fit * 4) / 4);
+    // Below the design size only where the screen is smaller than it (a
+    // large scale factor): the whole board is always in view.
+    scale = fit >= 1 ? std::floor(fit * 4) / 4 : fit;
   }
-  return QSize(static_cast<int>(kDesignWidthPx * scale), static_cast<int>(kDesignHeightPx * scale));
+  return QSize(std::max(1, static_cast<int>(kDesignWidthPx * scale)),
+               std::max(1, static_cast<int>(kDesignHeightPx * scale)));
 }
 
 }  // namespace
 
 void set_toolkit_defaults() {
   // Qt's own event loop wakes less than GLib's for the logo's small repaints.
-  if (qEnvironmentVariableIsEmpty("QT_NO_GLIB")) qputenv("QT_NO_GLIB", "1");
+  set_env_default("QT_NO_GLIB", "1");
   // On Wayland the window paints only when the compositor asks for a frame,
   // and a hidden window simply gets none: the toolkit's timer that watches
   // for late frame callbacks would only add a wake-up to every frame.
-  if (qEnvironmentVariableIsEmpty("QT_WAYLAND_FRAME_CALLBACK_TIMEOUT"))
-    qputenv("QT_WAYLAND_FRAME_CALLBACK_TIMEOUT", "0");
+  set_env_default("QT_WAYLAND_FRAME_CALLBACK_TIMEOUT", "0");
 }
 
 GameWindow::GameWindow() : runtime_(state_, rng_, &clock_) {
@@ -86,8 +88,9 @@ GameWindow::GameWindow() : runtime_(state_, rng_, &clock_) {
   setWindowTitle(scene::kInitialCaption);
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
-  setMinimumSize(kDesignWidthPx / 4, kDesignHeightPx / 4);
-  resize(default_size(QGuiApplication::primaryScreen()));
+  const QSize size = default_size(QGuiApplication::primaryScreen());
+  setMinimumSize(QSize(kDesignWidthPx / 4, kDesignHeightPx / 4).boundedTo(size));
+  resize(size);
 
   tick_timer_.setTimerType(Qt::PreciseTimer);
   tick_timer_.setSingleShot(true);
@@ -117,8 +120,11 @@ void GameWindow::paintEvent(QPaintEvent* ev) {
     return;
   }
   const double dpr = devicePixelRatioF();
-  // Paint in device pixels so that every edge lands on a whole pixel.
-  p.scale(1 / dpr, 1 / dpr);
+  // Paint in device pixels so that every edge lands on a whole pixel. The
+  // painter maps by the ratio only from 1 up: below it (a scale factor
+  // under 1) it already paints in device pixels.
+  const double painter_scale = p.deviceTransform().m11();
+  p.scale(1 / painter_scale, 1 / painter_scale);
   PaintOptions opts;
   opts.cache = &cache_;
   if (pressed_) opts.pressed = &runtime_.scene().get(*pressed_);
@@ -271,7 +277,10 @@ void GameWindow::keyPressEvent(QKeyEvent* ev) {
   }
   if (ev->key() == Qt::Key_M) {
     // Sound on and off: a window command too; the rules give M no meaning.
-    if (!ev->isAutoRepeat()) muted_ = !muted_;
+    if (!ev->isAutoRepeat()) {
+      muted_ = !muted_;
+      if (muted_ && sound_) sound_->silence();
+    }
     return;
   }
   if (held_release_) {

@@ -27,7 +27,7 @@ class SteadyClock final : public game::Clock {
 };
 
 // The toolkit settings the window is made for, where the user has not set
-// them; before the application object is made.
+// them; while the environment may still be written.
 void set_toolkit_defaults();
 
 class GameWindow : public QWidget {

@@ -121,6 +121,43 @@ TEST(Render, RectanglesCloseTogetherAreJoinedAndFarOnesKept) {
             std::vector<QRect>{QRect(0, 0, 40, 10)});
 }
 
+TEST(Render, TheCacheLetsTheLeastUsedPicturesGoAndKeepsNoHugeOne) {
+  RenderCache cache;
+  cache.use_for(Viewport::fit(QSize(852, 733)));
+  // Eight pictures of just under an eighth of the budget each: full.
+  const QSize eighth(1024, 1023);
+  ASSERT_TRUE(RenderCache::keeps(eighth));
+  for (const char* key : {"a", "b", "c", "d", "e", "f", "g", "h"})
+    cache.put(key, QImage(eighth, QImage::Format_ARGB32_Premultiplied));
+  ASSERT_EQ(cache.size(), 8u);
+  ASSERT_NE(cache.find("a"), nullptr);  // "b" is now the least used
+  cache.put("i", QImage(eighth, QImage::Format_ARGB32_Premultiplied));
+  EXPECT_EQ(cache.size(), 8u);
+  EXPECT_EQ(cache.find("b"), nullptr);
+  for (const char* key : {"a", "c", "i"}) EXPECT_NE(cache.find(key), nullptr) << key;
+  EXPECT_LE(cache.bytes(), RenderCache::kMaxBytes);
+  // A picture of a huge window's header box is never kept.
+  EXPECT_FALSE(RenderCache::keeps(QSize(2600, 800)));
+}
+
+TEST(Render, AHugeWindowIsPaintedWholeWithinTheCacheBudget) {
+  Harness h;
+  const QSize size(9000, 7750);
+  const Viewport vp = Viewport::fit(size);
+  RenderCache cache;
+  PaintOptions opts;
+  opts.cache = &cache;
+  QImage img(size, QImage::Format_RGB32);
+  QPainter p(&img);
+  paint_scene(p, h.ui(), vp, QRect(QPoint(0, 0), size), opts);
+  const std::size_t kept = cache.size();
+  EXPECT_GT(kept, 0u);
+  EXPECT_LE(cache.bytes(), RenderCache::kMaxBytes);
+  // A second frame finds what the first kept: nothing is thrown away.
+  paint_scene(p, h.ui(), vp, QRect(QPoint(0, 0), size), opts);
+  EXPECT_EQ(cache.size(), kept);
+}
+
 }  // namespace
 }  // namespace zandovik::app
 

@@ -13,6 +13,7 @@ cleanup() {
   [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
   kill "${xvfb_pid:-}" 2>/dev/null
   wait 2>/dev/null
+  show_cores "$work"
   rm -rf "$work"
 }
 trap cleanup EXIT

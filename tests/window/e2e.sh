@@ -15,6 +15,7 @@ cleanup() {
   [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
   wait 2>/dev/null
+  show_cores "$work"
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -121,7 +122,7 @@ fi
 "$xctl" close "$win"
 gone() { ! kill -0 "$game_pid" 2>/dev/null; }
 if wait_for 1 gone; then
-  wait "$game_pid"
+  reap "$game_pid" "$work/game.log"
   rc=$?
   if [ $rc -eq 0 ]; then ok "closing the window ends the process (status 0)"; else not_ok "closing ends the process with status $rc"; fi
 else
@@ -138,7 +139,7 @@ start_game() {
 ends_within() {
   local limit=$1
   if wait_for "$limit" gone; then
-    wait "$game_pid"
+    reap "$game_pid" "$work/game.log"
     local rc=$?
     game_pid=
     return $rc
@@ -146,14 +147,22 @@ ends_within() {
   return 1
 }
 
-# --- SIGTERM and SIGINT end the game cleanly -------------------------------
-for sig in TERM INT; do
+# --- SIGTERM, SIGINT and SIGHUP end the game cleanly -----------------------
+for sig in TERM INT HUP; do
   if start_game; then
     kill -s "$sig" "$game_pid"
     if ends_within 1; then ok "SIG$sig: a clean exit"; else not_ok "SIG$sig: a clean exit"; fi
   else
     not_ok "the game starts again for SIG$sig"
   fi
+  # Sent before the game has even started (pending across exec, as from a
+  # launcher that blocks it): taken as soon as it can be, still clean.
+  launch "$work/early.log" perl -e 'use POSIX; my $s = POSIX::SigSet->new(&{"POSIX::SIG$ARGV[0]"});
+    sigprocmask(SIG_BLOCK, $s); kill $ARGV[0], $$; exec @ARGV[1..$#ARGV] or exit 127' "$sig" "$bin"
+  game_pid=$launched
+  if ends_within 10; then ok "SIG$sig before start-up: a clean exit"; else not_ok "SIG$sig before start-up: a clean exit: $(head -c 300 "$work/early.log")"; fi
+  kill "${game_pid:-}" 2>/dev/null
+  game_pid=
 done
 
 # --- Closing during the stall after a lost ball ------------------------------

@@ -5,7 +5,7 @@ set -uo pipefail
 bin=$1
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 work=$(mktemp -d)
-cleanup() { kill "${pid:-}" "${xvfb_pid:-}" 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$work"; }
+cleanup() { kill "${pid:-}" "${xvfb_pid:-}" 2>/dev/null || true; wait 2>/dev/null || true; show_cores "$work"; rm -rf "$work"; }
 trap cleanup EXIT
 . "$here/xvfb.sh"
 start_xvfb 1280x1024 "$work" || { echo "Xvfb did not start"; exit 1; }
@@ -36,7 +36,7 @@ if win=$(find_window "$pid"); then
     fail "an 8000 x 8000 window under a 300 MiB limit: still running after 5 s"
     kill -KILL "$pid"
   fi
-  wait "$pid"
+  reap "$pid" "$work/err"
   status=$?
   one_line_status_1 "an 8000 x 8000 window under a 300 MiB limit"
 else

@@ -11,6 +11,7 @@ failed=0
 cleanup() {
   kill "${game_pid:-}" "${wm_pid:-}" "${xvfb_pid:-}" 2>/dev/null
   wait 2>/dev/null
+  show_cores "$work"
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -59,7 +60,7 @@ for _ in $(seq 40); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.05; don
 if kill -0 "$game_pid" 2>/dev/null; then
   not_ok "closing from the window manager ends the game"
 else
-  wait "$game_pid"
+  reap "$game_pid" "$work/game.log"
   status=$?
   if [ "$status" -eq 0 ]; then ok "closing from the window manager ends the game (status 0)"; else not_ok "closing ends the game with status $status"; fi
 fi

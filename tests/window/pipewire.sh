@@ -1,8 +1,9 @@
 # Sourced by the sound test and the sound benchmark.
 # start_pipewire DIR: a private sound server (session D-Bus, PipeWire,
 # WirePlumber, pipewire-pulse) under DIR/run; sets XDG_RUNTIME_DIR,
-# DBUS_SESSION_BUS_ADDRESS, sink (WirePlumber's null sink) and sound_pids,
-# and returns non-zero once it has waited 10 s for the sink in vain.
+# DBUS_SESSION_BUS_ADDRESS, sink (a null sink of its own, also exported as
+# PULSE_SINK) and sound_pids, and returns non-zero once it has waited 10 s
+# for the sink in vain.
 start_pipewire() {
   local dir=$1
   export XDG_RUNTIME_DIR=$dir/run
@@ -19,11 +20,16 @@ start_pipewire() {
   sound_pids+=($!)
   pipewire-pulse >"$dir/pipewire-pulse.log" 2>&1 &
   sound_pids+=($!)
-  sink=
+  # A null sink of our own, whatever the session manager chose as the
+  # default (a container's may choose none): the game's stream is sent to
+  # it and its monitor is what the tests record.
+  sink=zandovik_test_sink
+  export PULSE_SINK=$sink
   for _ in $(seq 200); do
-    sink=$(pactl get-default-sink 2>/dev/null || true)
-    [ -n "$sink" ] && pactl list short sinks 2>/dev/null | grep -q "$sink" && return 0
-    sink=
+    if pactl info >/dev/null 2>&1; then
+      pactl load-module module-null-sink sink_name=$sink >/dev/null 2>&1 || true
+      pactl list short sinks 2>/dev/null | grep -q "$sink" && return 0
+    fi
     sleep 0.05
   done
   return 1

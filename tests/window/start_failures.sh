@@ -50,8 +50,33 @@ if unshare -m true 2>/dev/null; then
     echo "FAIL: without the Wayland platform: status $status: $(cat "$work/err")"
     failures=$((failures + 1))
   fi
+  # No platform at all: the display is not to blame; the toolkit's cause is
+  # said instead.
+  env -i PATH="$PATH" DISPLAY=:77 \
+    unshare -m sh -c 'mount --bind "$1" "$2" && exec "$3"' sh "$work/empty" "$plugins" "$bin" \
+    >/dev/null 2>"$work/err"
+  status=$?
+  if [ "$status" -eq 1 ] && [ "$(wc -l <"$work/err")" -eq 1 ] &&
+    grep -q 'cannot start on the X display .:77.: .*platform plugin "xcb"' "$work/err"; then
+    echo "ok: without any platform: $(cat "$work/err")"
+  else
+    echo "FAIL: without any platform: status $status: $(cat "$work/err")"
+    failures=$((failures + 1))
+  fi
 else
   echo "skipped: no private mount namespace here for the missing-plugin case"
+fi
+# --help and --version whose output is lost: a failure, said on stderr.
+"$bin" --help >/dev/full 2>"$work/err"
+st_full=$?
+"$bin" --version >&- 2>"$work/err2"
+st_closed=$?
+if [ "$st_full" -eq 1 ] && [ "$st_closed" -eq 1 ] && grep -q "cannot write the output" "$work/err" &&
+  grep -q "cannot write the output" "$work/err2"; then
+  echo "ok: --help on a full disk and --version with stdout closed: status 1, said"
+else
+  echo "FAIL: lost output: statuses $st_full and $st_closed: $(cat "$work/err" "$work/err2")"
+  failures=$((failures + 1))
 fi
 [ "$failures" -eq 0 ] && echo "start failures: all checks passed"
 exit $((failures > 0))

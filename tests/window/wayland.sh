@@ -13,6 +13,7 @@ failed=0
 cleanup() {
   kill "${game_pid:-}" "${other_pid:-}" "${weston_pid:-}" "${xvfb_pid:-}" 2>/dev/null
   wait 2>/dev/null
+  show_cores "$work"
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -37,7 +38,7 @@ wait_for 10 weston_window && "$xctl" focus "$output" >/dev/null 2>&1
 # position on the X screen is the same position in weston.
 xdotool mousemove 0 0 mousemove 1 1 mousemove 0 0
 
-WAYLAND_DISPLAY=wayland-zt "$bin" >"$work/game.log" 2>&1 &
+(cd "$work" && WAYLAND_DISPLAY=wayland-zt exec "$bin") >"$work/game.log" 2>&1 &
 game_pid=$!
 if wait_for 10 board_painted; then ok "the game paints its board under weston"; else not_ok "the game paints its board under weston: $(head -c 300 "$work/game.log")"; fi
 # Native: the game has no X window of its own.

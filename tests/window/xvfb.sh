@@ -1,4 +1,44 @@
 # Sourced by the window tests and the window benchmarks.
+
+# A game that dies by a signal leaves a core in the folder it was started
+# in (launch starts it in its log's folder); show_cores names its frames.
+ulimit -c unlimited 2>/dev/null || true
+
+# show_cores DIR: gdb's backtrace of every thread for each core in DIR.
+show_cores() {
+  local core
+  for core in "$1"/core*; do
+    [ -f "$core" ] || continue
+    echo "--- the game died by a signal; its threads, from $(basename "$core"):"
+    if command -v gdb >/dev/null 2>&1; then
+      gdb -batch -nx -ex 'info signals SIGSEGV' -ex 'thread apply all bt 30' -c "$core" "${bin:-}" 2>&1 |
+        grep -v '^\[\|^Signal \|^SIGSEGV\|^$' | head -n 150
+    else
+      echo "(gdb is not installed)"
+    fi
+    rm -f "$core"
+  done
+}
+
+# reap PID [LOG]: wait for the game; a death by a signal the test did not
+# send is said, with the game's own crash report (in LOG) and the core's
+# backtrace. Returns the game's status.
+reap() {
+  local pid=$1 log=${2:-} status
+  wait "$pid"
+  status=$?
+  if [ "$status" -gt 128 ] && [ "$status" -lt 160 ]; then
+    case $(kill -l $((status - 128))) in
+      TERM | INT | HUP | KILL) ;;
+      *)
+        echo "--- the game died of SIG$(kill -l $((status - 128)))"
+        [ -n "$log" ] && [ -f "$log" ] && tail -n 60 "$log"
+        show_cores "$(dirname "${log:-$work/x}")"
+        ;;
+    esac
+  fi
+  return $status
+}
 # start_xvfb WxH DIR: a private X server on a free display; sets DISPLAY,
 # XDG_RUNTIME_DIR and xvfb_pid, and returns non-zero if it did not start.
 start_xvfb() {
@@ -40,7 +80,7 @@ launch() {
   local log=$1
   shift
   for _ in 1 2 3 4 5; do
-    "$@" >"$log" 2>&1 &
+    (cd "$(dirname "$log")" && exec "$@") >"$log" 2>&1 &
     launched=$!
     for _ in $(seq 500); do
       kill -0 "$launched" 2>/dev/null || break
