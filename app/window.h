@@ -14,13 +14,11 @@
 
 namespace zandovik::app {
 
-// Real time since the window was made. It cannot be hurried: the runtime
-// holds a stall as state and the window wakes it when the stall is over.
+// Real time since the window was made.
 class SteadyClock final : public game::Clock {
  public:
   SteadyClock() { timer_.start(); }
   double now() const override { return static_cast<double>(timer_.nsecsElapsed()) / 1e6; }
-  bool sleep_until(double) override { return false; }
 
  private:
   QElapsedTimer timer_;

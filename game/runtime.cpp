@@ -8,10 +8,10 @@ namespace zandovik::game {
 using scene::Named;
 
 Runtime::Runtime(GameState& state, scene::Rng& rng, Clock* clock)
-    : state_(state), rng_(rng), clock_(clock ? *clock : own_clock_), now_(clock_.now()) {}
+    : state_(state), rng_(rng), clock_(clock), now_(clock ? clock->now() : 0) {}
 
 void Runtime::show() {
-  now_ = std::max(now_, clock_.now());
+  now_ = std::max(now_, stamp());
   dispatch([this] { create_window(); });
 }
 
@@ -27,8 +27,10 @@ void Runtime::create_window() {
   Form_Load(*game_);
 }
 
+// gameover_Click asks for a new window; its own Game and Scene stay until
+// it has returned.
 void Runtime::unload_and_show() {
-  create_window();
+  reload_requested_ = true;
 }
 
 void Runtime::cue(Cue c, int value) {
@@ -73,17 +75,12 @@ const char* cue_name(Cue c) {
   return "";
 }
 
-// A virtual clock sleeps through the stall at once and the handler goes on;
-// a real one cannot, so the stall is held as state until it is over.
+// lostlife asks for the stall and names the rest of its steps. Nothing runs
+// until it is over: the runtime holds it as state, on every clock, and runs
+// `then` when time has passed its end.
 void Runtime::stall(void (*then)(Game&)) {
   ++stalls_;
-  const double until = now_ + kStallMs;
-  if (clock_.sleep_until(until)) {
-    now_ = until;
-    then(*game_);
-    return;
-  }
-  stall_ = Stall{until, then};
+  stall_ = Stall{now_ + kStallMs, then};
 }
 
 scene::Element& Runtime::timer_element(int k) {
@@ -116,11 +113,22 @@ void Runtime::take_interval_writes() {
   }
 }
 
-// One handler, to its end; then interval writes take effect.
+// One handler, to its end; then what it asked for.
 template <class F>
 void Runtime::dispatch(F&& handler) {
   handler();
-  take_interval_writes();
+  carry_out_requests();
+}
+
+// A new window is made now; a stall waits for its end, and the interval
+// writes of the handler that asked for it take effect after the rest of
+// its steps.
+void Runtime::carry_out_requests() {
+  if (reload_requested_) {
+    reload_requested_ = false;
+    create_window();
+  }
+  if (!stall_) take_interval_writes();
 }
 
 // A ball tick that moved nothing, drew nothing and left every step at 0
@@ -161,53 +169,38 @@ void Runtime::end_stall(double at) {
   }
 }
 
-void Runtime::deliver(const Input& in) {
-  if (const auto* key = std::get_if<Key>(&in)) {
-    if (key->down) {
-      key_down(key->code, key->shift);
-    } else {
-      key_up(key->code, key->shift);
-    }
-  } else {
-    click(std::get<Named>(in));
-  }
+void Runtime::finish_stall() {
+  if (stall_) end_stall(stall_->until);
 }
 
-void Runtime::key_down(int code, int shift) {
-  if (!scene_) return;
+bool Runtime::input(const Input& in) {
+  if (!scene_) return false;
+  if (in.kind == Input::Kind::click && !is_button(in.button)) return false;
   if (stall_) {
-    held_.push_back(Key{true, code, shift});
-    return;
-  }
-  now_ = std::max(now_, clock_.now());
-  ball_idle_ = false;
-  dispatch([&] { Form_KeyDown(*game_, code, shift); });
-}
-
-void Runtime::key_up(int code, int shift) {
-  if (!scene_) return;
-  if (stall_) {
-    held_.push_back(Key{false, code, shift});
-    return;
-  }
-  now_ = std::max(now_, clock_.now());
-  ball_idle_ = false;
-  dispatch([&] { Form_KeyUp(*game_, code, shift); });
-}
-
-bool Runtime::click(Named b) {
-  if (!scene_ || !is_button(b)) return false;
-  if (stall_) {
-    held_.push_back(b);
+    held_.push_back(in);
     return true;
   }
-  if (!scene_->get(b).visible) return false;
-  now_ = std::max(now_, clock_.now());
+  return deliver(in);
+}
+
+bool Runtime::deliver(const Input& in) {
+  if (in.kind == Input::Kind::click && !scene_->get(in.button).visible) return false;
+  now_ = std::max(now_, in.at);
   ball_idle_ = false;
   dispatch([&] {
-    if (b == Named::pause) pause_Click(*game_);
-    if (b == Named::nextlevel) nextlevel_Click(*game_);
-    if (b == Named::gameover) gameover_Click(*game_);
+    switch (in.kind) {
+      case Input::Kind::key_down:
+        Form_KeyDown(*game_, in.code, in.shift);
+        break;
+      case Input::Kind::key_up:
+        Form_KeyUp(*game_, in.code, in.shift);
+        break;
+      case Input::Kind::click:
+        if (in.button == Named::pause) pause_Click(*game_);
+        if (in.button == Named::nextlevel) nextlevel_Click(*game_);
+        if (in.button == Named::gameover) gameover_Click(*game_);
+        break;
+    }
   });
   return true;
 }
@@ -258,8 +251,9 @@ void Runtime::run_due(double limit, bool realtime) {
   if (!scene_) return;
   for (;;) {
     if (stall_) {
-      if (stall_->until > std::max(limit, now_)) break;
-      end_stall(std::max(stall_->until, limit));
+      // Virtual time passes through the whole stall; real time waits for it.
+      if (realtime && stall_->until > std::max(limit, now_)) break;
+      end_stall(realtime ? std::max(stall_->until, limit) : stall_->until);
       continue;
     }
     int k = -1;

@@ -8,7 +8,6 @@
 #include <deque>
 #include <functional>
 #include <optional>
-#include <variant>
 #include <vector>
 
 #include "game/game.h"
@@ -26,50 +25,59 @@ inline constexpr bool is_button(scene::Named n) {
   return n == kButtons[0] || n == kButtons[1] || n == kButtons[2];
 }
 
-// Where the runtime's time comes from, in ms.
+// Where the runtime's time comes from, in ms. It only tells the time: what
+// happens when is the runtime's business, the same on every clock.
 class Clock {
  public:
   virtual ~Clock() = default;
   virtual double now() const = 0;
-  // Let time pass until t. A virtual clock jumps there and says yes; a real
-  // one cannot be hurried and says no, so the runtime holds the stall as
-  // state until it is advanced past t.
-  virtual bool sleep_until(double t) = 0;
 };
 
-// Time that passes only when told to: the driver and the tests.
-class VirtualClock final : public Clock {
- public:
-  double now() const override { return t_; }
-  bool sleep_until(double t) override {
-    if (t > t_) t_ = t;
-    return true;
-  }
+// One kind of input, whatever the device it came from: a key going down or
+// up, or a click on a button, stamped with the time it arrived (ms on the
+// runtime's clock).
+struct Input {
+  enum class Kind : std::uint8_t { key_down, key_up, click };
+  Kind kind = Kind::key_down;
+  int code = 0, shift = 0;                    // a key's
+  scene::Named button = scene::Named::pause;  // a click's
+  double at = 0;
 
- private:
-  double t_ = 0;
+  static Input key(bool down, int code, int shift, double at) {
+    return {down ? Kind::key_down : Kind::key_up, code, shift, scene::Named::pause, at};
+  }
+  static Input click(scene::Named button, double at) { return {Kind::click, 0, 0, button, at}; }
 };
 
 class Runtime : private Services {
  public:
-  // Without a clock of its own, the runtime keeps virtual time.
+  // Without a clock, the runtime keeps virtual time: it passes only when
+  // run_for says so.
   Runtime(GameState& state, scene::Rng& rng, Clock* clock = nullptr);
 
   // Create the window: the Scene from its design, then Form_Load.
   void show();
   bool shown() const { return scene_.has_value(); }
 
-  // Input. During the stall it is held and handled after it, in order.
-  void key_down(int code, int shift);
-  void key_up(int code, int shift);
-  // False, and nothing runs, while the button is hidden (or is none).
-  bool click(scene::Named button);
+  // The one door for input. During the stall it is held and handled after
+  // it, in order. False, and nothing runs, for a click on a hidden button
+  // (or on none).
+  bool input(const Input& in);
+  // The same, stamped now.
+  void key_down(int code, int shift) { input(Input::key(true, code, shift, stamp())); }
+  void key_up(int code, int shift) { input(Input::key(false, code, shift, stamp())); }
+  bool click(scene::Named button) { return input(Input::click(button, stamp())); }
+  // The time input arriving now is stamped with.
+  double stamp() const { return clock_ ? clock_->now() : now_; }
   // Run a timer's handler once, now, whatever its interval.
   void tick(TimerId t);
 
   // Virtual time: let ms pass, ticking every timer on its beat. A stall
   // that begins within the run is carried to its end, with its late ticks.
   void run_for(double ms);
+  // Virtual time: a stall asked for by a handler run directly (tick, a
+  // procedure in a test) runs out now, and the rest of its handler runs.
+  void finish_stall();
   // Real time: tick what is due at time t, end a stall that is over; a
   // timer left far behind ticks once, never in a burst.
   void advance_to(double t);
@@ -112,12 +120,7 @@ class Runtime : private Services {
     double until = 0;
     void (*then)(Game&) = nullptr;
   };
-  struct Key {
-    bool down;
-    int code, shift;
-  };
-  using Input = std::variant<Key, scene::Named>;
-
+  // Handlers ask; the runtime carries it out once the handler has returned.
   void stall(void (*then)(Game&)) override;
   void unload_and_show() override;
   void cue(Cue c, int value) override;
@@ -126,7 +129,8 @@ class Runtime : private Services {
   void take_interval_writes();
   template <class F>
   void dispatch(F&& handler);
-  void deliver(const Input& in);
+  void carry_out_requests();
+  bool deliver(const Input& in);
   void end_stall(double at);
   void run_due(double limit, bool realtime);
   void fire(int k, bool realtime, double limit);
@@ -136,8 +140,7 @@ class Runtime : private Services {
 
   GameState& state_;
   scene::Rng& rng_;
-  VirtualClock own_clock_;
-  Clock& clock_;
+  Clock* clock_;
   std::function<void(TimerId, double)> on_tick_;
   std::function<void(Cue, int)> on_cue_;
   std::vector<std::pair<Cue, int>> cues_;
@@ -148,6 +151,7 @@ class Runtime : private Services {
   std::uint64_t stalls_ = 0;
   std::uint64_t generation_ = 0;
   std::optional<Stall> stall_;
+  bool reload_requested_ = false;
   // The last ball tick changed nothing, and only the logo has run since:
   // the next one would change nothing either.
   bool ball_idle_ = false;

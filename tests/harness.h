@@ -42,6 +42,11 @@ struct Harness {
         s.cells[x][y] = 0;
     s.builtcount = 1;  // a built board
   }
+  // lostlife called directly; its stall runs out at once, in virtual time.
+  void lostlife() {
+    game::lostlife(g());
+    rt.finish_stall();
+  }
   void place_ball(double left, double top) {
     ui().move(ball(), left, top);
     rt.sync_timers();  // written from outside a handler

@@ -170,6 +170,7 @@ TEST(BallTick, AFloorCrossingPutsTheBottomEdgeOnTheFloor) {
   h.s.lives = 3;
   h.rnd({0.5f});
   Timer2_Timer(h.g());
+  h.rt.finish_stall();
   // Bottom on the floor: the probe took it as the ball lost, and start ran.
   EXPECT_EQ(h.rt.stalls(), 1u);
   EXPECT_EQ(h.s.lives, 2);

@@ -69,7 +69,7 @@ TEST(Lives, ABallLostWithThreeLivesStartsTheNextAttempt) {
   Harness h;
   h.place_ball(300, 7000);
   h.ui().set_left(h.paddle(), 120);
-  game::lostlife(h.g());
+  h.lostlife();
   EXPECT_EQ(h.rt.stalls(), 1u);
   EXPECT_FALSE(h.life(3).visible);
   EXPECT_EQ(h.s.lives, 2);
@@ -83,7 +83,7 @@ TEST(Lives, ABallLostWithTheLastLifeEndsTheGame) {
   Harness h;
   h.s.lives = 1;
   h.place_ball(300, 7102);
-  game::lostlife(h.g());
+  h.lostlife();
   EXPECT_FALSE(h.life(1).visible);
   EXPECT_EQ(h.s.lives, 0);
   EXPECT_TRUE(h.el(Named::gameover).visible);
@@ -100,7 +100,7 @@ TEST(Lives, PlayAfterGameOverNeverCountsBelowZeroOrAddressesAMissingMarker) {
   game::updatescore(h.g());         // no marker life(0) to show
   EXPECT_EQ(h.visible_lives(), 3);  // the design's markers are untouched
   for (int k = 1; k <= 3; ++k) h.ui().set_visible(h.life(k), false);
-  game::lostlife(h.g());
+  h.lostlife();
   EXPECT_EQ(h.s.lives, 0);
   EXPECT_TRUE(h.el(Named::gameover).visible);
   EXPECT_EQ(h.interval(Named::Timer2), 0);
@@ -222,7 +222,7 @@ TEST(Commands, ANewGameKeepsTheBestScoreAndStartsFromPatternOne) {
   h.s.levelnum = 5;
   h.s.lives = 1;
   h.place_ball(300, 7102);
-  game::lostlife(h.g());
+  h.lostlife();
   ASSERT_TRUE(h.el(Named::gameover).visible);
   ASSERT_TRUE(h.rt.click(Named::gameover));
   EXPECT_EQ(h.el(Named::showscore).caption, "000000");

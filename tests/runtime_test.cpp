@@ -115,11 +115,10 @@ TEST(Runtime, ReloadKeepsGameStateAndRestartsTheTimers) {
 namespace zandovik::testing {
 namespace {
 
-// A clock like the window's: time passes on its own and cannot be hurried.
+// A clock like the window's: time passes on its own.
 struct WallClock final : game::Clock {
   double t = 0;
   double now() const override { return t; }
-  bool sleep_until(double) override { return false; }
 };
 
 TEST(Runtime, InputThatArrivesDuringTheStallIsHandledAfterItInOrder) {

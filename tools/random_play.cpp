@@ -87,7 +87,10 @@ PlayReport random_play(std::uint32_t seed, std::uint64_t events) {
       good = s.event("click", [&] { s.rt.click(b); });
     } else if (kind < 80) {
       const TimerId t = static_cast<TimerId>(s.below(3));
-      good = s.event("tick", [&] { s.rt.tick(t); });
+      good = s.event("tick", [&] {
+        s.rt.tick(t);
+        s.rt.finish_stall();
+      });
     } else if (kind < 99) {
       const double ms = s.below(300);
       good = s.event("run", [&] { s.rt.run_for(ms); });

@@ -229,6 +229,7 @@ class Interpreter {
     const auto timer = timer_named(a[0]);
     if (!timer) throw PathError{"no timer " + quote(a[0]) + " (Timer1, Timer2, Timer3)"};
     rt_.tick(*timer);
+    rt_.finish_stall();  // virtual time: a stall it asked for runs out now
   }
 
   void run(const Args& a, const std::string&) {
