@@ -25,14 +25,20 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: zandovik [--help] [--version] [-display DISPLAY] [-platform NAME]";
+    "usage: zandovik [--help] [--version] [--record FILE | --replay FILE] [-display DISPLAY]\n"
+    "                [-platform NAME]";
 
 void help() {
   std::printf(
       "%s\n\n"
       "A brick-breaking game in one window. Left and Right move the paddle, P pauses,\n"
       "F1 and F2 choose the next or previous brick pattern, F11 toggles full screen,\n"
-      "M turns the sound off and on. The game reads and writes no files.\n\n"
+      "M turns the sound off and on.\n\n"
+      "  --record FILE   write the game into FILE as it goes: every input and its time,\n"
+      "                  every seed drawn, and checksums of the state\n"
+      "  --replay FILE   play a recording back in the window, at the speed it was made;\n"
+      "                  prints \"replay matches\" at its end, or where it parted\n\n"
+      "Without them the game reads and writes no files.\n"
       "It opens on the Wayland display in WAYLAND_DISPLAY, else on the X display in\n"
       "DISPLAY (or -display). Qt's other options (-platform, -style, ...) are taken too.\n",
       kUsage);
@@ -150,6 +156,9 @@ int main(int argc, char** argv) {
   app::harden_process(ZANDOVIK_VERSION);
   std::set_new_handler(out_of_memory);
   app::tune_allocator();
+  app::WindowOptions options;
+  options.version = ZANDOVIK_VERSION;
+  std::string replay_path;
   for (int i = 1; i < argc; ++i) {
     bool takes_value = false;
     if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
@@ -160,12 +169,30 @@ int main(int argc, char** argv) {
       std::printf("zandovik %s\n", ZANDOVIK_VERSION);
       return finish_output();
     }
+    if ((std::strcmp(argv[i], "--record") == 0 || std::strcmp(argv[i], "--replay") == 0) &&
+        i + 1 < argc) {
+      (std::strcmp(argv[i], "--record") == 0 ? options.record : replay_path) = argv[i + 1];
+      ++i;
+      continue;
+    }
     if (qt_option(argv[i], takes_value)) {
       i += takes_value ? 1 : 0;
       continue;
     }
     std::fprintf(stderr, "%s\n", kUsage);
     return 2;
+  }
+  if (!options.record.empty() && !replay_path.empty()) {
+    std::fprintf(stderr, "%s\n", kUsage);
+    return 2;
+  }
+  if (!replay_path.empty()) {
+    try {
+      options.replay = zandovik::game::Recording::read(replay_path, ZANDOVIK_VERSION);
+    } catch (const zandovik::game::ReplayError& e) {
+      std::fprintf(stderr, "zandovik: %s\n", e.what());
+      return 1;
+    }
   }
   if (!app::enough_address_space()) return 1;
 
@@ -203,7 +230,7 @@ int main(int argc, char** argv) {
   quit_on_signals(qapp);
   start_paint_threads();
   app::install_font_substitutes();
-  app::GameWindow window;
+  app::GameWindow window(std::move(options));
   window.show();
   return QApplication::exec();
 }

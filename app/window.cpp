@@ -1,10 +1,5 @@
 #include "app/window.h"
 
-// The C header names a member `explicit`, a C++ keyword.
-#define explicit explicit_
-#include <xcb/xkb.h>
-#undef explicit
-
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QIcon>
@@ -31,28 +26,8 @@ using scene::Named;
 
 namespace {
 
-// Where the X server will not send repeats as presses only, a held-back
-// key release waits this long for the press of an auto-repeat pair; a real
-// release stops the paddle this much later, unnoticeably.
-constexpr int kReleaseHoldMs = 12;
-
 // Painting 128 x 128 spare pixels costs less than one more rectangle.
 constexpr long long kJoinSlack = 128 * 128;
-
-// Ask the X server for detectable auto-repeat on the window's connection.
-// False where it refuses, and away from X11 (Wayland repeats are presses).
-bool ask_detectable_repeat() {
-  auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-  if (!x11 || !x11->connection()) return false;
-  xcb_connection_t* c = x11->connection();
-  free(xcb_xkb_use_extension_reply(c, xcb_xkb_use_extension(c, 1, 0), nullptr));
-  constexpr std::uint32_t kFlag = XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT;
-  auto* reply = xcb_xkb_per_client_flags_reply(
-      c, xcb_xkb_per_client_flags(c, XCB_XKB_ID_USE_CORE_KBD, kFlag, kFlag, 0, 0, 0), nullptr);
-  const bool ok = reply && (reply->value & kFlag);
-  free(reply);
-  return ok;
-}
 
 // The default size: as large as fits comfortably, in quarter steps.
 QSize default_size(const QScreen* screen) {
@@ -80,8 +55,12 @@ void set_toolkit_defaults() {
   set_env_default("QT_WAYLAND_FRAME_CALLBACK_TIMEOUT", "0");
 }
 
-GameWindow::GameWindow() : runtime_(state_, rng_, &clock_) {
-  detectable_repeat_ = ask_detectable_repeat();
+GameWindow::GameWindow(WindowOptions options)
+    : runtime_(state_, rng_, &clock_),
+      keys_(KeyRepeat::for_platform(), [this](bool down, int key, Qt::KeyboardModifiers mods) {
+        feed(game::Input::key(down, virtual_key(key), shift_state(mods), clock_.now()));
+        after_event();
+      }) {
   runtime_.set_on_cue([this](game::Cue c, int value) {
     if (sound_ && !muted_) sound_->play(c, value);
   });
@@ -95,12 +74,62 @@ GameWindow::GameWindow() : runtime_(state_, rng_, &clock_) {
   tick_timer_.setTimerType(Qt::PreciseTimer);
   tick_timer_.setSingleShot(true);
   connect(&tick_timer_, &QTimer::timeout, this, [this] { on_timer(); });
-  release_timer_.setSingleShot(true);
-  release_timer_.setTimerType(Qt::PreciseTimer);
-  connect(&release_timer_, &QTimer::timeout, this, [this] { flush_release(); });
 
-  runtime_.show();
+  replay_timer_.setTimerType(Qt::PreciseTimer);
+  replay_timer_.setSingleShot(true);
+  connect(&replay_timer_, &QTimer::timeout, this, [this] { play_recording(); });
+  if (options.replay) {
+    // The recording drives the game: its seeds, its input, its time.
+    player_ = std::make_unique<game::ReplayPlayer>(std::move(*options.replay), runtime_, rng_);
+    play_recording();
+    return;
+  }
+  if (!options.record.empty() &&
+      recorder_.open(options.record, options.version, [](const std::string& e) {
+        std::fprintf(stderr, "zandovik: %s\n", e.c_str());
+      }))
+    rng_.set_seed_source([this] {
+      const std::uint32_t s = scene::Rng::clock_seed();
+      recorder_.seed(s);
+      return s;
+    });
+  const double now = clock_.now();
+  recorder_.show(now);
+  runtime_.show(now);
   after_event();
+}
+
+void GameWindow::feed(const game::Input& in) {
+  if (player_) return;  // a replay takes no input but its own
+  recorder_.input(in);
+  try {
+    runtime_.input(in);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "zandovik: %s\n", e.what());
+  }
+  after_event();
+}
+
+// The recording's lines as their time comes, at the speed they were made.
+void GameWindow::play_recording() {
+  try {
+    while (!player_->done() && player_->next_at() <= clock_.now())
+      if (!player_->step()) break;
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "zandovik: the replay stopped: %s\n", e.what());
+    player_->stop();
+  }
+  after_event();
+  if (!player_->parted().empty()) {
+    std::printf("replay parted at %s: the checksum differs\n", player_->parted().c_str());
+  } else if (player_->done()) {
+    std::printf("replay matches\n");
+  } else {
+    replay_timer_.start(
+        std::max(0, static_cast<int>(std::ceil(player_->next_at() - clock_.now()))));
+    return;
+  }
+  std::fflush(stdout);
 }
 
 GameWindow::~GameWindow() = default;
@@ -242,6 +271,7 @@ void GameWindow::after_event() {
 }
 
 void GameWindow::arm_timer() {
+  if (player_) return;  // the recording's own advances drive time
   auto due = runtime_.next_due();
   if (!due) {
     tick_timer_.stop();
@@ -253,19 +283,13 @@ void GameWindow::arm_timer() {
 
 void GameWindow::on_timer() {
   try {
-    runtime_.advance_to(clock_.now());
+    const double now = clock_.now();
+    recorder_.advance(now);
+    runtime_.advance_to(now);
+    recorder_.checkpoint(now, runtime_);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "zandovik: %s\n", e.what());
   }
-  after_event();
-}
-
-void GameWindow::flush_release() {
-  release_timer_.stop();
-  if (!held_release_) return;
-  HeldRelease r = *held_release_;
-  held_release_.reset();
-  runtime_.key_up(r.vk, r.shift);
   after_event();
 }
 
@@ -283,32 +307,12 @@ void GameWindow::keyPressEvent(QKeyEvent* ev) {
     }
     return;
   }
-  if (held_release_) {
-    // A release and a press of one key with one timestamp are the
-    // keyboard's auto-repeat, not the player letting go.
-    if (held_release_->qt_key == ev->key() && held_release_->timestamp == ev->timestamp()) {
-      held_release_.reset();
-      release_timer_.stop();
-    } else {
-      flush_release();
-    }
-  }
-  runtime_.key_down(virtual_key(ev->key()), shift_state(ev->modifiers()));
-  after_event();
+  keys_.press(ev->key(), ev->modifiers(), ev->timestamp());
 }
 
 void GameWindow::keyReleaseEvent(QKeyEvent* ev) {
   if (ev->key() == Qt::Key_F11 || ev->key() == Qt::Key_M) return;
-  if (ev->isAutoRepeat()) return;
-  if (held_release_) flush_release();
-  if (detectable_repeat_) {
-    runtime_.key_up(virtual_key(ev->key()), shift_state(ev->modifiers()));
-    after_event();
-    return;
-  }
-  held_release_ =
-      HeldRelease{virtual_key(ev->key()), shift_state(ev->modifiers()), ev->key(), ev->timestamp()};
-  release_timer_.start(kReleaseHoldMs);
+  keys_.release(ev->key(), ev->modifiers(), ev->timestamp(), ev->isAutoRepeat());
 }
 
 void GameWindow::focusOutEvent(QFocusEvent*) {
@@ -325,14 +329,11 @@ void GameWindow::changeEvent(QEvent* ev) {
 void GameWindow::focus_lost() {
   if (!runtime_.shown()) return;
   // No key can stay held while the window is away.
-  if (held_release_) {
-    flush_release();
-  } else {
-    runtime_.key_up(0, 0);
-  }
+  if (!keys_.flush()) feed(game::Input::key(false, 0, 0, clock_.now()));
   // A player who looks away finds the game paused: the window presses P for
   // them, so the Pause button shows and play waits for a click.
-  if (runtime_.scene().get(Named::Timer1).interval > 0) runtime_.key_down(game::kKeyP, 0);
+  if (runtime_.scene().get(Named::Timer1).interval > 0)
+    feed(game::Input::key(true, game::kKeyP, 0, clock_.now()));
   after_event();
 }
 
@@ -353,7 +354,7 @@ std::optional<Named> GameWindow::button_at(QPointF pos) const {
 }
 
 void GameWindow::mousePressEvent(QMouseEvent* ev) {
-  if (ev->button() != Qt::LeftButton) return;
+  if (ev->button() != Qt::LeftButton || player_) return;
   pressed_ = button_at(ev->position());
   if (pressed_) {
     const auto& b = runtime_.scene().get(*pressed_);
@@ -372,7 +373,7 @@ void GameWindow::mouseReleaseEvent(QMouseEvent* ev) {
   update();
   if (button_at(ev->position()) != pressed) return;
   try {
-    runtime_.click(pressed);
+    feed(game::Input::click(pressed, clock_.now()));
   } catch (const std::exception& e) {
     std::fprintf(stderr, "zandovik: %s\n", e.what());
   }
@@ -381,6 +382,8 @@ void GameWindow::mouseReleaseEvent(QMouseEvent* ev) {
 
 void GameWindow::closeEvent(QCloseEvent* ev) {
   tick_timer_.stop();
+  replay_timer_.stop();
+  recorder_.end(clock_.now(), runtime_);
   ev->accept();
   QCoreApplication::quit();
 }

@@ -8,8 +8,10 @@
 #include <memory>
 #include <optional>
 
+#include "app/key_repeat.h"
 #include "app/render.h"
 #include "app/sound.h"
+#include "game/replay.h"
 #include "game/runtime.h"
 
 namespace zandovik::app {
@@ -28,9 +30,15 @@ class SteadyClock final : public game::Clock {
 // them; while the environment may still be written.
 void set_toolkit_defaults();
 
+struct WindowOptions {
+  std::string version;                    // written into a recording
+  std::string record;                     // record the game into this file
+  std::optional<game::Recording> replay;  // play this instead of taking input
+};
+
 class GameWindow : public QWidget {
  public:
-  GameWindow();
+  explicit GameWindow(WindowOptions options = {});
   ~GameWindow() override;
 
   game::Runtime& runtime() { return runtime_; }
@@ -52,18 +60,13 @@ class GameWindow : public QWidget {
   bool eventFilter(QObject* watched, QEvent* ev) override;
 
  private:
-  struct HeldRelease {
-    int vk = 0, shift = 0;
-    int qt_key = 0;
-    quint64 timestamp = 0;
-  };
-
+  void feed(const game::Input& in);
+  void play_recording();
   void after_event();
   void push_dirty();
   void schedule_paint(const QRegion& region);
   void arm_timer();
   void on_timer();
-  void flush_release();
   void focus_lost();
   Viewport viewport() const;
   std::optional<scene::Named> button_at(QPointF pos) const;
@@ -73,11 +76,10 @@ class GameWindow : public QWidget {
   SteadyClock clock_;
   game::Runtime runtime_;
   QTimer tick_timer_;
-  QTimer release_timer_;
-  std::optional<HeldRelease> held_release_;
-  // The X server sends a held key's repeats as presses only: a release is
-  // then always the player letting go.
-  bool detectable_repeat_ = false;
+  KeyRepeat keys_;
+  game::Recorder recorder_;
+  std::unique_ptr<game::ReplayPlayer> player_;
+  QTimer replay_timer_;
   std::uint64_t frames_ = 0;
   std::uint64_t generation_seen_ = 0;
   std::uint32_t caption_writes_seen_ = ~0u;

@@ -10,8 +10,8 @@ using scene::Named;
 Runtime::Runtime(GameState& state, scene::Rng& rng, Clock* clock)
     : state_(state), rng_(rng), clock_(clock), now_(clock ? clock->now() : 0) {}
 
-void Runtime::show() {
-  now_ = std::max(now_, stamp());
+void Runtime::show(std::optional<double> at) {
+  now_ = std::max(now_, at.value_or(stamp()));
   dispatch([this] { create_window(); });
 }
 

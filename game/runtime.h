@@ -55,8 +55,9 @@ class Runtime : private Services {
   // run_for says so.
   Runtime(GameState& state, scene::Rng& rng, Clock* clock = nullptr);
 
-  // Create the window: the Scene from its design, then Form_Load.
-  void show();
+  // Create the window: the Scene from its design, then Form_Load. At the
+  // time given, or now.
+  void show(std::optional<double> at = std::nullopt);
   bool shown() const { return scene_.has_value(); }
 
   // The one door for input. During the stall it is held and handled after

@@ -6,7 +6,10 @@
 #include <QElapsedTimer>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <functional>
+#include <vector>
 
+#include "app/key_repeat.h"
 #include "app/window.h"
 
 namespace zandovik::app {
@@ -57,6 +60,46 @@ TEST(Input, AHeldReleaseIsDeliveredBeforeTheNextKeyKeepingTheOrder) {
   send_key(w, QEvent::KeyPress, Qt::Key_Left, 151);  // released Right, then Left
   run_events(60);
   EXPECT_EQ(s.paddledir, 2);
+}
+
+// What each platform's policy hands on, in order: +key for a press, -key
+// for a release.
+std::vector<int> through(KeyRepeat::Policy policy, const std::function<void(KeyRepeat&)>& events) {
+  std::vector<int> seen;
+  KeyRepeat keys(policy, [&](bool down, int key, Qt::KeyboardModifiers) {
+    seen.push_back(down ? key : -key);
+  });
+  events(keys);
+  run_events(40);
+  return seen;
+}
+
+TEST(Input, EachPlatformSettlesAutoRepeatItsOwnWay) {
+  const int r = Qt::Key_Right;
+  // A held key on Wayland: the toolkit flags the repeat's release, which is
+  // dropped; the real release goes at once, with nothing held back.
+  const auto wayland = through(KeyRepeat::Policy::toolkit_flag, [&](KeyRepeat& k) {
+    k.press(r, {}, 10);
+    k.release(r, {}, 40, true);
+    k.press(r, {}, 40);
+    k.release(r, {}, 70, false);
+  });
+  EXPECT_EQ(wayland, (std::vector<int>{r, r, -r}));
+  // X11 with detectable repeat: only presses repeat; every release is real.
+  const auto x11 = through(KeyRepeat::Policy::server_detects, [&](KeyRepeat& k) {
+    k.press(r, {}, 10);
+    k.press(r, {}, 40);
+    k.release(r, {}, 70, false);
+  });
+  EXPECT_EQ(x11, (std::vector<int>{r, r, -r}));
+  // Where the server refuses: the pair with one timestamp is a repeat.
+  const auto held = through(KeyRepeat::Policy::hold_back, [&](KeyRepeat& k) {
+    k.press(r, {}, 10);
+    k.release(r, {}, 40, false);
+    k.press(r, {}, 40);
+    k.release(r, {}, 70, false);
+  });
+  EXPECT_EQ(held, (std::vector<int>{r, r, -r}));
 }
 
 TEST(Input, PAndF1ActOnEveryKeyDownAndF11NeverReachesTheGame) {

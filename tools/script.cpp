@@ -10,6 +10,7 @@
 #include <sstream>
 #include <vector>
 
+#include "game/replay.h"
 #include "game/runtime.h"
 #include "tools/fields.h"
 
@@ -203,6 +204,26 @@ class Interpreter {
   void show(const Args&, const std::string&) {
     if (rt_.shown()) throw PathError{"the window is already shown"};
     rt_.show();
+  }
+
+  // A recording of a window's game, played headlessly from a fresh game:
+  // every input, advance and seed as the window had them.
+  void replay(const Args&, const std::string& path) {
+    if (rt_.shown()) throw PathError{"replay plays a game from its start: use it before 'show'"};
+    try {
+      game::ReplayPlayer player(game::Recording::read(path, ZANDOVIK_VERSION), rt_, rng_);
+      const bool matches = player.run();
+      rng_.set_seed_source([this] { return seed_; });
+      if (matches) {
+        out_ << "replay matches"
+             << (player.ended() ? "" : " (no closing line: the game was killed)") << '\n';
+      } else {
+        out_ << "replay parted at " << player.parted() << ": the checksum differs\n";
+      }
+    } catch (const game::ReplayError& e) {
+      rng_.set_seed_source([this] { return seed_; });
+      throw PathError{e.what()};
+    }
   }
 
   std::pair<int, int> key_args(const Args& a) {
@@ -424,6 +445,8 @@ const std::vector<Command>& Interpreter::commands() {
       {"seed", "seed N (the seed Randomize uses; default 1)", 1, 1, false, &I::seed},
       {"rnd", "rnd V1 V2 ... (values in [0, 1) for the next draws)", 1, SIZE_MAX, false, &I::rnd},
       {"show", "show (create the window: Form_Load runs)", 0, 0, false, &I::show},
+      {"replay", "replay FILE (play a recording of the window's from the start)", 1, SIZE_MAX,
+       false, &I::replay},
       {"keydown", "keydown CODE [SHIFT]", 1, 2, true, &I::keydown},
       {"keyup", "keyup CODE [SHIFT]", 1, 2, true, &I::keyup},
       {"click", "click pause|nextlevel|gameover", 1, 1, true, &I::click},

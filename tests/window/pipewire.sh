@@ -16,7 +16,11 @@ start_pipewire() {
   for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/bus" ] && break; sleep 0.05; done
   pipewire >"$dir/pipewire.log" 2>&1 &
   sound_pids+=($!)
-  wireplumber >"$dir/wireplumber.log" 2>&1 &
+  # No Bluetooth for a private server: its monitor needs logind, and where
+  # there is none (a container) WirePlumber would quit at once.
+  mkdir -p "$dir/config/wireplumber/bluetooth.lua.d"
+  echo 'bluez_monitor.enabled = false' >"$dir/config/wireplumber/bluetooth.lua.d/51-no-bluetooth.lua"
+  XDG_CONFIG_HOME=$dir/config wireplumber >"$dir/wireplumber.log" 2>&1 &
   sound_pids+=($!)
   pipewire-pulse >"$dir/pipewire-pulse.log" 2>&1 &
   sound_pids+=($!)
