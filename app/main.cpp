@@ -25,8 +25,8 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: zandovik [--help] [--version] [--record FILE | --replay FILE] [-display DISPLAY]\n"
-    "                [-platform NAME]";
+    "usage: zandovik [--help] [--version] [--record FILE | --replay FILE] [-display DISPLAY] "
+    "[-platform NAME]";
 
 void help() {
   std::printf(

@@ -40,6 +40,28 @@ QRectF Viewport::to_twips(QPointF p) const {
   return QRectF((p.x() - ox) / scale, (p.y() - oy) / scale, 0, 0);
 }
 
+QSize PixelRatio::device(QSize logical) const {
+  return QSize(static_cast<int>(std::lround(logical.width() * dpr)),
+               static_cast<int>(std::lround(logical.height() * dpr)));
+}
+
+QPoint PixelRatio::device(QPointF logical) const {
+  return QPoint(static_cast<int>(logical.x() * dpr), static_cast<int>(logical.y() * dpr));
+}
+
+QRect PixelRatio::device(const QRect& r) const {
+  return QRect(QPoint(static_cast<int>(std::floor(r.left() * dpr)),
+                      static_cast<int>(std::floor(r.top() * dpr))),
+               QPoint(static_cast<int>(std::ceil((r.right() + 1) * dpr)) - 1,
+                      static_cast<int>(std::ceil((r.bottom() + 1) * dpr)) - 1));
+}
+
+QRect PixelRatio::logical(const QRect& r) const {
+  return QRect(static_cast<int>(std::floor(r.x() / dpr)), static_cast<int>(std::floor(r.y() / dpr)),
+               static_cast<int>(std::ceil(r.width() / dpr)) + 2,
+               static_cast<int>(std::ceil(r.height() / dpr)) + 2);
+}
+
 int Viewport::px(double twips) const {
   return std::max(1, static_cast<int>(std::lround(twips * scale)));
 }
@@ -339,7 +361,7 @@ void prepare_buttons(const scene::Scene& s, const Viewport& vp, RenderCache& cac
   cache.use_for(vp);
   QImage scratch(1, 1, QImage::Format_ARGB32_Premultiplied);
   QPainter p(&scratch);
-  for (Named n : {Named::pause, Named::gameover, Named::nextlevel})
+  for (Named n : scene::kButtons)
     for (bool pressed : {false, true}) paint_element(p, s.get(n), vp, &cache, pressed);
 }
 

@@ -40,6 +40,17 @@ struct Viewport {
   int px(double twips) const;  // a length, at least 1 pixel
 };
 
+// Between the toolkit's logical pixels and device pixels, by the window's
+// device-pixel ratio. Rectangles grow outward, so each covers every pixel
+// it touches; a logical one has a pixel to spare on each side.
+struct PixelRatio {
+  double dpr = 1;
+  QSize device(QSize logical) const;
+  QPoint device(QPointF logical) const;
+  QRect device(const QRect& logical) const;
+  QRect logical(const QRect& device) const;
+};
+
 // Free faces used for the design's font names; see docs/fonts.md.
 void install_font_substitutes();
 // One warning for each design font of which no face is installed, naming the

@@ -102,32 +102,8 @@ struct Sound::Engine {
   unsigned hush_seen = 0;
 
   const sound::Samples* samples_for(game::Cue c, int value) const {
-    using game::Cue;
-    switch (c) {
-      case Cue::wall:
-        return &effects.wall;
-      case Cue::ceiling:
-        return &effects.ceiling;
-      case Cue::paddle:
-        return &effects.paddle;
-      case Cue::brick:
-        return value >= 1 && value <= 8 ? &effects.brick[value] : nullptr;
-      case Cue::break_brick:
-        return &effects.break_brick;
-      case Cue::unbreakable:
-        return &effects.unbreakable;
-      case Cue::lost:
-        return &effects.lost;
-      case Cue::extralife:
-        return &effects.extralife;
-      case Cue::level:
-        return &effects.level;
-      case Cue::gameover:
-        return &effects.gameover;
-      case Cue::luck:
-        return &effects.luck;
-    }
-    return nullptr;
+    if (c != game::Cue::brick) return &effects[c];
+    return value >= 1 && value <= 8 ? &effects.brick[value] : nullptr;
   }
 
   void connect() {

@@ -135,9 +135,7 @@ void GameWindow::play_recording() {
 GameWindow::~GameWindow() = default;
 
 Viewport GameWindow::viewport() const {
-  const double dpr = devicePixelRatioF();
-  return Viewport::fit(QSize(static_cast<int>(std::lround(width() * dpr)),
-                             static_cast<int>(std::lround(height() * dpr))));
+  return Viewport::fit(ratio().device(size()));
 }
 
 void GameWindow::paintEvent(QPaintEvent* ev) {
@@ -148,7 +146,6 @@ void GameWindow::paintEvent(QPaintEvent* ev) {
     if (auto out_of_memory = std::get_new_handler()) out_of_memory();
     return;
   }
-  const double dpr = devicePixelRatioF();
   // Paint in device pixels so that every edge lands on a whole pixel. The
   // painter maps by the ratio only from 1 up: below it (a scale factor
   // under 1) it already paints in device pixels.
@@ -160,11 +157,7 @@ void GameWindow::paintEvent(QPaintEvent* ev) {
   const Viewport vp = viewport();
   // Each rectangle on its own: the space between two is left alone.
   for (const QRect& r : ev->region()) {
-    const QRect clip(QPoint(static_cast<int>(std::floor(r.left() * dpr)),
-                            static_cast<int>(std::floor(r.top() * dpr))),
-                     QPoint(static_cast<int>(std::ceil((r.right() + 1) * dpr)) - 1,
-                            static_cast<int>(std::ceil((r.bottom() + 1) * dpr)) - 1));
-    paint_scene(p, runtime_.scene(), vp, clip, opts);
+    paint_scene(p, runtime_.scene(), vp, ratio().device(r), opts);
   }
   if (++frames_ == 1) {
     // Right after the first frame, while the ball still rests.
@@ -209,18 +202,14 @@ void GameWindow::push_dirty() {
     return;
   }
   const Viewport vp = viewport();
-  const double dpr = devicePixelRatioF();
+  const PixelRatio px = ratio();
   std::vector<QRect> rects;
   auto add = [&](float l, float t, float w, float h) {
-    QRect r = vp.rect(l, t, w, h).adjusted(-3, -3, 3, 3);
-    rects.emplace_back(static_cast<int>(std::floor(r.x() / dpr)),
-                       static_cast<int>(std::floor(r.y() / dpr)),
-                       static_cast<int>(std::ceil(r.width() / dpr)) + 2,
-                       static_cast<int>(std::ceil(r.height() / dpr)) + 2);
+    rects.push_back(px.logical(vp.rect(l, t, w, h).adjusted(-3, -3, 3, 3)));
   };
   for (const auto& r : dirty.rects) add(r.x, r.y, r.w, r.h);
   if (buttons)
-    for (Named n : {Named::pause, Named::gameover, Named::nextlevel}) {
+    for (Named n : game::kButtons) {
       const auto& b = scene.get(n);
       add(b.left, b.top, b.width, b.height);
     }
@@ -338,9 +327,8 @@ void GameWindow::focus_lost() {
 }
 
 std::optional<Named> GameWindow::button_at(QPointF pos) const {
-  const double dpr = devicePixelRatioF();
   const Viewport vp = viewport();
-  const QPoint device(static_cast<int>(pos.x() * dpr), static_cast<int>(pos.y() * dpr));
+  const QPoint device = ratio().device(pos);
   std::optional<Named> best;
   std::uint64_t best_z = 0;
   for (Named n : game::kButtons) {
@@ -358,11 +346,7 @@ void GameWindow::mousePressEvent(QMouseEvent* ev) {
   pressed_ = button_at(ev->position());
   if (pressed_) {
     const auto& b = runtime_.scene().get(*pressed_);
-    const Viewport vp = viewport();
-    const double dpr = devicePixelRatioF();
-    QRect r = vp.rect(b);
-    update(QRect(static_cast<int>(r.x() / dpr) - 2, static_cast<int>(r.y() / dpr) - 2,
-                 static_cast<int>(r.width() / dpr) + 4, static_cast<int>(r.height() / dpr) + 4));
+    update(ratio().logical(viewport().rect(b)).adjusted(-2, -2, 2, 2));
   }
 }
 

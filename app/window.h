@@ -69,6 +69,7 @@ class GameWindow : public QWidget {
   void on_timer();
   void focus_lost();
   Viewport viewport() const;
+  PixelRatio ratio() const { return {devicePixelRatioF()}; }
   std::optional<scene::Named> button_at(QPointF pos) const;
 
   game::GameState state_{};

@@ -3,6 +3,7 @@
 // reach the window only through the Scene's element operations.
 #include <cstdint>
 
+#include "game/cues.h"
 #include "game/rules.h"
 #include "game/state.h"
 #include "scene/numeric.h"
@@ -12,23 +13,6 @@ namespace zandovik::game {
 
 // What the logic needs from the event runtime beyond the Scene.
 struct Game;
-
-// What the player may hear: the rules say that it happened, the window
-// decides how it sounds.
-enum class Cue {
-  wall,         // the ball bounces off the left or right wall
-  ceiling,      // off the ceiling
-  paddle,       // a rebound off the paddle
-  brick,        // a brick is hit and still stands; value: the hits it still takes
-  break_brick,  // a brick is removed
-  unbreakable,  // a "!" brick is hit
-  lost,         // a ball is lost (the stall begins)
-  extralife,    // a life is gained from bonus points
-  level,        // the level is complete
-  gameover,     // the game is over
-  luck,         // a ceiling draw of 0 takes a brick off the count
-};
-const char* cue_name(Cue c);
 
 class Services {
  public:

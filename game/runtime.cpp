@@ -47,34 +47,6 @@ std::vector<std::pair<Cue, int>> Runtime::take_cues() {
   return std::exchange(cues_, {});
 }
 
-const char* cue_name(Cue c) {
-  switch (c) {
-    case Cue::wall:
-      return "wall";
-    case Cue::ceiling:
-      return "ceiling";
-    case Cue::paddle:
-      return "paddle";
-    case Cue::brick:
-      return "brick";
-    case Cue::break_brick:
-      return "break";
-    case Cue::unbreakable:
-      return "unbreakable";
-    case Cue::lost:
-      return "lost";
-    case Cue::extralife:
-      return "extralife";
-    case Cue::level:
-      return "level";
-    case Cue::gameover:
-      return "gameover";
-    case Cue::luck:
-      return "luck";
-  }
-  return "";
-}
-
 // lostlife asks for the stall and names the rest of its steps. Nothing runs
 // until it is over: the runtime holds it as state, on every clock, and runs
 // `then` when time has passed its end.

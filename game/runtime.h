@@ -19,8 +19,7 @@ namespace zandovik::game {
 enum class TimerId { Timer1 = 0, Timer2 = 1, Timer3 = 2 };
 inline constexpr std::array<scene::Named, 3> kTimers = {scene::Named::Timer1, scene::Named::Timer2,
                                                         scene::Named::Timer3};
-inline constexpr std::array<scene::Named, 3> kButtons = {
-    scene::Named::pause, scene::Named::nextlevel, scene::Named::gameover};
+using scene::kButtons;
 inline constexpr bool is_button(scene::Named n) {
   return n == kButtons[0] || n == kButtons[1] || n == kButtons[2];
 }

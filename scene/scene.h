@@ -33,6 +33,9 @@ enum class Named {
 // The design name of a named element ("ball").
 const char* name_of(Named n);
 
+// The buttons a player can click, in the order the design lists them.
+inline constexpr std::array<Named, 3> kButtons = {Named::pause, Named::nextlevel, Named::gameover};
+
 // Addressing an element that does not exist, or loading one twice.
 class SceneError : public std::runtime_error {
  public:

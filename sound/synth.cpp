@@ -50,26 +50,28 @@ Samples render(const std::vector<Tone>& tones) {
 
 Effects make_effects() {
   using W = Wave;
+  using game::Cue;
   Effects e;
-  e.wall = render({{W::square, 520, 500, 35, 0.7, 5}});
-  e.ceiling = render({{W::square, 780, 740, 35, 0.7, 5}});
-  e.paddle = render({{W::triangle, 300, 420, 70, 1.0, 3}});
-  e.break_brick = render({{W::noise, 1, 1, 45, 0.6, 6}, {W::square, 1400, 900, 45, 0.5, 5}});
-  e.unbreakable = render({{W::square, 196, 196, 90, 0.8, 3}, {W::triangle, 392, 380, 60, 0.6, 4}});
-  e.lost = render({{W::triangle, 660, 70, 420, 1.0, 1.5}, {W::noise, 1, 1, 40, 0.3, 6}});
-  e.extralife = render({{W::square, 523, 523, 60, 0.6, 2},
-                        {W::square, 659, 659, 60, 0.6, 2},
-                        {W::square, 784, 784, 60, 0.6, 2},
-                        {W::square, 1047, 1047, 120, 0.6, 3}});
-  e.level = render({{W::triangle, 392, 392, 90, 1.0, 1},
-                    {W::triangle, 523, 523, 90, 1.0, 1},
-                    {W::triangle, 659, 659, 90, 1.0, 1},
-                    {W::triangle, 784, 784, 240, 1.0, 2}});
-  e.gameover = render({{W::triangle, 392, 392, 160, 1.0, 1},
-                       {W::triangle, 330, 330, 160, 1.0, 1},
-                       {W::triangle, 262, 262, 160, 1.0, 1},
-                       {W::triangle, 196, 180, 400, 1.0, 2.5}});
-  e.luck = render({{W::square, 1175, 1175, 40, 0.5, 3}, {W::square, 1568, 1568, 60, 0.5, 4}});
+  e[Cue::wall] = render({{W::square, 520, 500, 35, 0.7, 5}});
+  e[Cue::ceiling] = render({{W::square, 780, 740, 35, 0.7, 5}});
+  e[Cue::paddle] = render({{W::triangle, 300, 420, 70, 1.0, 3}});
+  e[Cue::break_brick] = render({{W::noise, 1, 1, 45, 0.6, 6}, {W::square, 1400, 900, 45, 0.5, 5}});
+  e[Cue::unbreakable] =
+      render({{W::square, 196, 196, 90, 0.8, 3}, {W::triangle, 392, 380, 60, 0.6, 4}});
+  e[Cue::lost] = render({{W::triangle, 660, 70, 420, 1.0, 1.5}, {W::noise, 1, 1, 40, 0.3, 6}});
+  e[Cue::extralife] = render({{W::square, 523, 523, 60, 0.6, 2},
+                              {W::square, 659, 659, 60, 0.6, 2},
+                              {W::square, 784, 784, 60, 0.6, 2},
+                              {W::square, 1047, 1047, 120, 0.6, 3}});
+  e[Cue::level] = render({{W::triangle, 392, 392, 90, 1.0, 1},
+                          {W::triangle, 523, 523, 90, 1.0, 1},
+                          {W::triangle, 659, 659, 90, 1.0, 1},
+                          {W::triangle, 784, 784, 240, 1.0, 2}});
+  e[Cue::gameover] = render({{W::triangle, 392, 392, 160, 1.0, 1},
+                             {W::triangle, 330, 330, 160, 1.0, 1},
+                             {W::triangle, 262, 262, 160, 1.0, 1},
+                             {W::triangle, 196, 180, 400, 1.0, 2.5}});
+  e[Cue::luck] = render({{W::square, 1175, 1175, 40, 0.5, 3}, {W::square, 1568, 1568, 60, 0.5, 4}});
   e.brick.resize(9);
   for (int hits = 1; hits <= 8; ++hits) {
     // A semitone and a half higher for every hit a brick still takes.

@@ -2,8 +2,11 @@
 // The game's sound effects, made at start-up from a few lines of DSP each:
 // square, triangle and noise voices with pitch sweeps and envelopes. Plain
 // C++, no audio library: the window plays what this makes.
+#include <array>
 #include <cstdint>
 #include <vector>
+
+#include "game/cues.h"
 
 namespace zandovik::sound {
 
@@ -31,8 +34,10 @@ Samples render(const std::vector<Tone>& tones);
 
 // The effects, by name. `brick` rises with the hits a brick still takes (1..8).
 struct Effects {
-  Samples wall, ceiling, paddle, break_brick, unbreakable, lost, extralife, level, gameover, luck;
-  std::vector<Samples> brick;  // index: hits left 1..8 (0 unused)
+  std::array<Samples, game::kCueCount> by_cue;  // Cue::brick's is in `brick`
+  std::vector<Samples> brick;                   // index: hits left 1..8 (0 unused)
+  Samples& operator[](game::Cue c) { return by_cue[static_cast<std::size_t>(c)]; }
+  const Samples& operator[](game::Cue c) const { return by_cue[static_cast<std::size_t>(c)]; }
 };
 Effects make_effects();
 

@@ -27,24 +27,28 @@ double pitch(const Samples& s) {
 
 TEST(Synth, EffectsAreShortQuietEnoughToMixAndTheLostSweepFitsTheStall) {
   const Effects e = make_effects();
-  for (const Samples* s : {&e.wall, &e.ceiling, &e.paddle, &e.break_brick, &e.unbreakable,
-                           &e.extralife, &e.luck, &e.brick[1], &e.brick[8]}) {
+  using game::Cue;
+  for (const Samples* s :
+       {&e[Cue::wall], &e[Cue::ceiling], &e[Cue::paddle], &e[Cue::break_brick],
+        &e[Cue::unbreakable], &e[Cue::extralife], &e[Cue::luck], &e.brick[1], &e.brick[8]}) {
     EXPECT_GT(s->size(), static_cast<std::size_t>(kRate / 50));  // at least 20 ms
     EXPECT_LE(s->size(), static_cast<std::size_t>(kRate / 3));   // at most a third of a second
     EXPECT_LE(peak(*s), static_cast<int>(kPeak * 32767) + 1);
     EXPECT_GT(peak(*s), 1000);
     EXPECT_EQ(s->front(), 0);  // no click at either end
   }
-  EXPECT_LE(e.lost.size(), static_cast<std::size_t>(kRate / 2));  // over by the stall's end
-  EXPECT_GT(pitch(e.lost), 3 * pitch(Samples(e.lost.begin() + kRate * 35 / 100,
-                                             e.lost.begin() + kRate * 38 / 100)));  // falls
+  EXPECT_LE(e[game::Cue::lost].size(),
+            static_cast<std::size_t>(kRate / 2));  // over by the stall's end
+  EXPECT_GT(pitch(e[game::Cue::lost]),
+            3 * pitch(Samples(e[game::Cue::lost].begin() + kRate * 35 / 100,
+                              e[game::Cue::lost].begin() + kRate * 38 / 100)));  // falls
 }
 
 TEST(Synth, BrickPitchRisesWithTheHitsLeftAndWallAndCeilingDiffer) {
   const Effects e = make_effects();
   for (int hits = 2; hits <= 8; ++hits) EXPECT_GT(pitch(e.brick[hits]), pitch(e.brick[hits - 1]));
   EXPECT_NEAR(pitch(e.brick[1]), 440, 40);
-  EXPECT_GT(pitch(e.ceiling), pitch(e.wall) * 1.3);
+  EXPECT_GT(pitch(e[game::Cue::ceiling]), pitch(e[game::Cue::wall]) * 1.3);
 }
 
 TEST(Mixer, EffectsPlayingAtOnceAddUpAndStopAtTheRange) {
