@@ -17,7 +17,10 @@ using game::Recording;
 using game::ReplayError;
 
 struct ReplayFile : ::testing::Test {
-  std::string path = ::testing::TempDir() + "zandovik-replay-test.rec";
+  // Tests run side by side in processes of their own: a file each.
+  std::string path = ::testing::TempDir() + "zandovik-replay-" +
+                     ::testing::UnitTest::GetInstance()->current_test_info()->name() + "-" +
+                     std::to_string(::getpid()) + ".rec";
   void TearDown() override { std::remove(path.c_str()); }
   void write(const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
   std::string error_reading() {

@@ -13,6 +13,7 @@
 #include "game/replay.h"
 #include "game/runtime.h"
 #include "tools/fields.h"
+#include "tools/properties.h"
 
 namespace zandovik::tools {
 
@@ -20,109 +21,20 @@ using game::Runtime;
 using game::TimerId;
 using nlohmann::json;
 using scene::Element;
-using scene::Kind;
 
 namespace {
 
 // The longest `run` one line may ask for: a full day of game time.
 constexpr double kMaxRunMs = 24.0 * 3600 * 1000;
 
-struct Path {
-  std::string name;
-  std::vector<int> args;  // indices in parentheses
-  bool has_args = false;
-  std::string prop;  // after the dot, for elements
-};
-
 std::string strip_comment(const std::string& line) {
-  bool quoted = false, escaped = false;
-  for (std::size_t i = 0; i < line.size(); ++i) {
-    char c = line[i];
-    if (escaped) {
-      escaped = false;
-    } else if (quoted && c == '\\') {
-      escaped = true;
-    } else if (c == '"') {
-      quoted = !quoted;
-    } else if (c == '#' && !quoted) {
-      return line.substr(0, i);
-    }
-  }
-  return line;
-}
-
-std::string trim(std::string_view s) {
-  auto b = s.find_first_not_of(" \t\r\n");
-  if (b == std::string_view::npos) return {};
-  auto e = s.find_last_not_of(" \t\r\n");
-  return std::string(s.substr(b, e - b + 1));
-}
-
-int parse_int(std::string_view t, const std::string& what) {
-  std::string s = trim(t);
-  int v = 0;
-  auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-  if (s.empty() || ec != std::errc() || p != s.data() + s.size())
-    throw PathError{what + " must be a whole number, got " + quote(s)};
-  return v;
-}
-
-Path parse_path(const std::string& text) {
-  Path p;
-  std::size_t i = 0;
-  while (i < text.size() && (std::isalnum(static_cast<unsigned char>(text[i])) || text[i] == '_'))
-    ++i;
-  p.name = text.substr(0, i);
-  if (p.name.empty()) throw PathError{"bad path " + quote(text)};
-  if (i < text.size() && text[i] == '(') {
-    auto close = text.find(')', i);
-    if (close == std::string::npos) throw PathError{"missing ')' in " + quote(text)};
-    std::string inner = text.substr(i + 1, close - i - 1);
-    std::stringstream ss(inner);
-    std::string part;
-    while (std::getline(ss, part, ',')) p.args.push_back(parse_int(part, "an index"));
-    if (p.args.empty()) throw PathError{"empty index in " + quote(text)};
-    p.has_args = true;
-    i = close + 1;
-  }
-  if (i < text.size()) {
-    if (text[i] != '.') throw PathError{"bad path " + quote(text)};
-    p.prop = text.substr(i + 1);
-    if (p.prop.empty()) throw PathError{"missing property after '.' in " + quote(text)};
-  }
-  return p;
-}
-
-json color_json(scene::Rgb c) {
-  return json::array({c.r, c.g, c.b});
-}
-
-scene::Rgb json_color(const json& v) {
-  if (!v.is_array() || v.size() != 3)
-    throw PathError{"a colour is [r,g,b], got " + quote(v.dump())};
-  auto c = [&](int i) { return static_cast<std::uint8_t>(json_integer(v[i], 0, 255)); };
-  return {c(0), c(1), c(2)};
-}
-
-bool has_caption(const Element& e) {
-  return e.kind == Kind::Label || e.kind == Kind::Button;
-}
-bool has_back_color(const Element& e) {
-  return e.kind == Kind::Label || e.kind == Kind::Shape;
-}
-
-json element_json(const Element& e) {
-  json j;
-  j["Kind"] = scene::kind_name(e.kind);
-  j["Left"] = float_json(e.left);
-  j["Top"] = float_json(e.top);
-  j["Width"] = float_json(e.width);
-  j["Height"] = float_json(e.height);
-  j["Visible"] = e.visible;
-  if (has_caption(e)) j["Caption"] = e.caption;
-  if (has_back_color(e)) j["BackColor"] = color_json(e.back_color);
-  if (e.kind == Kind::Timer) j["Interval"] = e.interval;
-  return j;
+  std::size_t end = line.size();
+  scan_unquoted(line, [&](std::size_t i, char c) {
+    if (c != '#') return true;
+    end = i;
+    return false;
+  });
+  return line.substr(0, end);
 }
 
 std::optional<scene::Named> button_named(const std::string& name) {
@@ -286,22 +198,15 @@ class Interpreter {
     // deeper than this, and a deeper value is refused before it is read.
     constexpr int kMaxDepth = 8;
     int depth = 0;
-    bool quoted = false, escaped = false;
-    for (char c : text) {
-      if (escaped) {
-        escaped = false;
-      } else if (quoted) {
-        escaped = c == '\\';
-        quoted = c != '"';
-      } else if (c == '"') {
-        quoted = true;
-      } else if (c == '[' || c == '{') {
+    scan_unquoted(text, [&](std::size_t, char c) {
+      if (c == '[' || c == '{') {
         if (++depth > kMaxDepth)
           throw PathError{"value nested deeper than " + std::to_string(kMaxDepth) + " levels"};
       } else if (c == ']' || c == '}') {
         --depth;
       }
-    }
+      return true;
+    });
     json v = json::parse(text, nullptr, false);
     if (v.is_discarded()) throw PathError{"cannot read value " + quote(text)};
     return v;
@@ -350,18 +255,11 @@ class Interpreter {
       const Field& f = field(p);
       return f.get(state_, p.args.size() > 0 ? p.args[0] : 0, p.args.size() > 1 ? p.args[1] : 0);
     }
-    Element& e = element(p);
-    const std::string& prop = p.prop;
-    if (prop == "Kind") return scene::kind_name(e.kind);
-    if (prop == "Left") return float_json(e.left);
-    if (prop == "Top") return float_json(e.top);
-    if (prop == "Width") return float_json(e.width);
-    if (prop == "Height") return float_json(e.height);
-    if (prop == "Visible") return e.visible;
-    if (prop == "Caption" && has_caption(e)) return e.caption;
-    if (prop == "BackColor" && has_back_color(e)) return color_json(e.back_color);
-    if (prop == "Interval" && e.kind == Kind::Timer) return e.interval;
-    throw PathError{"element " + quote(e.full_name()) + " has no property " + quote(prop)};
+    const Element& e = element(p);
+    const Property* prop = find_property(p.prop);
+    if (!prop || !prop->readable(e))
+      throw PathError{"element " + quote(e.full_name()) + " has no property " + quote(p.prop)};
+    return prop->get(e);
   }
 
   void set(const std::string& text, const json& v) {
@@ -381,35 +279,11 @@ class Interpreter {
       return;
     }
     Element& e = element(p);
-    auto& ui = rt_.scene();
-    const std::string& prop = p.prop;
-    auto geometry = [&] {
-      double d = json_number(v);
-      if (std::fabs(d) > 1e9) throw PathError{"value is out of range for a position"};
-      return d;
-    };
-    if (prop == "Left" && e.kind != Kind::Timer) {
-      ui.set_left(e, geometry());
-    } else if (prop == "Top" && e.kind != Kind::Timer) {
-      ui.set_top(e, geometry());
-    } else if (prop == "Width" && e.kind != Kind::Timer) {
-      ui.set_width(e, geometry());
-    } else if (prop == "Height" && e.kind != Kind::Timer) {
-      ui.set_height(e, geometry());
-    } else if (prop == "Visible" && e.kind != Kind::Timer) {
-      if (!v.is_boolean()) throw PathError{"Visible is true or false"};
-      ui.set_visible(e, v.get<bool>());
-    } else if (prop == "Caption" && has_caption(e)) {
-      if (!v.is_string()) throw PathError{"a caption is a text in quotes"};
-      ui.set_caption(e, v.get<std::string>());
-    } else if (prop == "BackColor" && has_back_color(e)) {
-      ui.set_back_color(e, json_color(v));
-    } else if (prop == "Interval" && e.kind == Kind::Timer) {
-      ui.set_interval(e, static_cast<int>(json_integer(v, 0, 65535)));
-    } else {
+    const Property* prop = find_property(p.prop);
+    if (!prop || !prop->writable(e))
       throw PathError{"element " + quote(e.full_name()) + " has no settable property " +
-                      quote(prop)};
-    }
+                      quote(p.prop)};
+    prop->set(rt_.scene(), e, v);
   }
 
   json dump() {
