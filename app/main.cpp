@@ -16,6 +16,7 @@
 #include <thread>
 
 #include "app/display.h"
+#include "app/fonts.h"
 #include "app/identity.h"
 #include "app/messages.h"
 #include "app/process.h"

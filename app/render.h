@@ -51,12 +51,6 @@ struct PixelRatio {
   QRect logical(const QRect& device) const;
 };
 
-// Free faces used for the design's font names; see docs/fonts.md.
-void install_font_substitutes();
-// One warning for each design font of which no face is installed, naming the
-// face drawn instead. Lists every installed family: not before the first frame.
-std::vector<std::string> missing_font_warnings();
-QFont scene_font(const scene::Font& f, const Viewport& vp);
 QColor to_qcolor(scene::Rgb c);
 
 // Finished pictures of elements, so a repaint blits instead of drawing

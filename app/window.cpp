@@ -16,6 +16,7 @@
 #include <new>
 #include <utility>
 
+#include "app/fonts.h"
 #include "app/identity.h"
 #include "app/keys.h"
 #include "app/process.h"

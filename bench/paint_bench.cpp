@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QRegion>
 
+#include "app/fonts.h"
 #include "app/render.h"
 #include "tests/harness.h"
 

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "app/fonts.h"
 #include "app/render.h"
 #include "app/window.h"
 

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QImage>
 
+#include "app/fonts.h"
 #include "tests/harness.h"
 
 namespace zandovik::app {
