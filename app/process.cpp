@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <new>
 
 namespace zandovik::app {
 
@@ -180,6 +181,14 @@ bool environment_sealed() {
 
 std::size_t env_writes_refused() {
   return g_refused.load(std::memory_order_relaxed);
+}
+
+void need_room(double bytes) {
+  void* volatile room = bytes < 1e18 ? std::malloc(static_cast<std::size_t>(bytes)) : nullptr;
+  if (!room) {
+    if (auto out_of_memory = std::get_new_handler()) out_of_memory();
+  }
+  std::free(room);
 }
 
 void tune_allocator() {

@@ -44,6 +44,10 @@ void tune_allocator();
 // that cannot be caught: false, with the line said, if the limit is lower.
 bool enough_address_space();
 
+// Room for this many bytes, or the new handler's clean end (out of memory).
+// For what a library will allocate where a failure cannot be caught.
+void need_room(double bytes);
+
 // One line on standard error with write(2), safe anywhere.
 void say(const char* line);
 

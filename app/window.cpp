@@ -17,6 +17,7 @@
 #include <utility>
 
 #include "app/fonts.h"
+#include "app/frames.h"
 #include "app/identity.h"
 #include "app/keys.h"
 #include "app/process.h"
@@ -26,9 +27,6 @@ namespace zandovik::app {
 using scene::Named;
 
 namespace {
-
-// Painting 128 x 128 spare pixels costs less than one more rectangle.
-constexpr long long kJoinSlack = 128 * 128;
 
 // The default size: as large as fits comfortably, in quarter steps.
 QSize default_size(const QScreen* screen) {
@@ -178,13 +176,8 @@ void GameWindow::resizeEvent(QResizeEvent*) {
   // The toolkit answers an image it cannot allocate with warnings and an
   // unpainted window; ask for room for the window's image (and one more
   // for the upload) first, so a size that does not fit ends cleanly.
-  const double dpr = devicePixelRatioF();
-  const double bytes = 2 * 4 * std::ceil(width() * dpr) * std::ceil(height() * dpr);
-  void* volatile room = std::malloc(static_cast<std::size_t>(bytes));
-  if (!room) {
-    if (auto out_of_memory = std::get_new_handler()) out_of_memory();
-  }
-  std::free(room);
+  const QSize image = ratio().device(size());
+  need_room(2.0 * 4 * image.width() * image.height());
   update();
   if (frames_ > 0)
     QTimer::singleShot(0, this, [this] { prepare_buttons(runtime_.scene(), viewport(), cache_); });
@@ -199,53 +192,15 @@ void GameWindow::push_dirty() {
     dirty.all = true;
   }
   if (dirty.all) {
-    schedule_paint(rect());
+    frames_paced_.schedule(rect());
     return;
   }
-  const Viewport vp = viewport();
-  const PixelRatio px = ratio();
-  std::vector<QRect> rects;
-  auto add = [&](float l, float t, float w, float h) {
-    rects.push_back(px.logical(vp.rect(l, t, w, h).adjusted(-3, -3, 3, 3)));
-  };
-  for (const auto& r : dirty.rects) add(r.x, r.y, r.w, r.h);
-  if (buttons)
-    for (Named n : game::kButtons) {
-      const auto& b = scene.get(n);
-      add(b.left, b.top, b.width, b.height);
-    }
-  QRegion region;
-  for (const QRect& r : coalesce(std::move(rects), kJoinSlack)) region += r;
-  if (!region.isEmpty()) schedule_paint(region);
-}
-
-void GameWindow::schedule_paint(const QRegion& region) {
-  QWindow* handle = windowHandle();
-  if (!paced_ || !handle) {
-    update(region);
-    return;
-  }
-  pending_ += region;
-  handle->requestUpdate();
+  const QRegion region = damage(scene, dirty, buttons, viewport(), ratio());
+  if (!region.isEmpty()) frames_paced_.schedule(region);
 }
 
 void GameWindow::showEvent(QShowEvent*) {
-  if (paced_ || !QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) return;
-  if (QWindow* handle = windowHandle()) {
-    handle->installEventFilter(this);
-    paced_ = true;
-  }
-}
-
-bool GameWindow::eventFilter(QObject* watched, QEvent* ev) {
-  // The window's own handling of a frame request repaints everything; only
-  // what changed is painted here.
-  if (ev->type() == QEvent::UpdateRequest && watched == windowHandle() && !pending_.isEmpty()) {
-    const QRegion region = std::exchange(pending_, QRegion());
-    repaint(region);
-    return true;
-  }
-  return QWidget::eventFilter(watched, ev);
+  frames_paced_.shown();
 }
 
 void GameWindow::after_event() {

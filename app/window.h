@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/frames.h"
 #include "app/key_repeat.h"
 #include "app/render.h"
 #include "app/sound.h"
@@ -57,14 +58,12 @@ class GameWindow : public QWidget {
   void closeEvent(QCloseEvent*) override;
   void changeEvent(QEvent*) override;
   void showEvent(QShowEvent*) override;
-  bool eventFilter(QObject* watched, QEvent* ev) override;
 
  private:
   void feed(const game::Input& in);
   void play_recording();
   void after_event();
   void push_dirty();
-  void schedule_paint(const QRegion& region);
   void arm_timer();
   void on_timer();
   void focus_lost();
@@ -90,11 +89,7 @@ class GameWindow : public QWidget {
   // Made after the first frame: connecting never delays it.
   std::unique_ptr<Sound> sound_;
   bool muted_ = false;  // M, for this run
-  // On Wayland a frame waits for the compositor's frame callback: ticks
-  // that fall due meanwhile share one frame, and the buffer handed over
-  // last is free again by then, so the toolkit need not copy it.
-  bool paced_ = false;
-  QRegion pending_;
+  FramePacer frames_paced_{this};
 };
 
 }  // namespace zandovik::app
