@@ -19,59 +19,12 @@
 #include "app/fonts.h"
 #include "app/identity.h"
 #include "app/messages.h"
+#include "app/options.h"
 #include "app/process.h"
 #include "app/render.h"
 #include "app/window.h"
 
 namespace {
-
-constexpr const char* kUsage =
-    "usage: zandovik [--help] [--version] [--record FILE | --replay FILE] [-display DISPLAY] "
-    "[-platform NAME]";
-
-void help() {
-  std::printf(
-      "%s\n\n"
-      "A brick-breaking game in one window. Left and Right move the paddle, P pauses,\n"
-      "F1 and F2 choose the next or previous brick pattern, F11 toggles full screen,\n"
-      "M turns the sound off and on.\n\n"
-      "  --record FILE   write the game into FILE as it goes: every input and its time,\n"
-      "                  every seed drawn, and checksums of the state\n"
-      "  --replay FILE   play a recording back in the window, at the speed it was made;\n"
-      "                  prints \"replay matches\" at its end, or where it parted\n\n"
-      "Without them the game reads and writes no files.\n"
-      "It opens on the Wayland display in WAYLAND_DISPLAY, else on the X display in\n"
-      "DISPLAY (or -display). Qt's other options (-platform, -style, ...) are taken too.\n",
-      kUsage);
-}
-
-// Qt's options the game lets through, with whether each takes a value.
-bool qt_option(const char* arg, bool& takes_value) {
-  static constexpr const char* kWithValue[] = {"-platform",      "-platformpluginpath",
-                                               "-platformtheme", "-plugin",
-                                               "-display",       "-qwindowgeometry",
-                                               "-geometry",      "-qwindowtitle",
-                                               "-title",         "-qwindowicon",
-                                               "-icon",          "-style",
-                                               "-stylesheet",    "-session",
-                                               "-name"};
-  static constexpr const char* kAlone[] = {"-reverse", "-nograb", "-dograb", "-sync",
-                                           "-widgetcount"};
-  for (const char* o : kWithValue)
-    if (std::strcmp(arg, o) == 0 || (arg[0] == '-' && std::strcmp(arg + 1, o) == 0))
-      return takes_value = true;
-  for (const char* o : kAlone)
-    if (std::strcmp(arg, o) == 0) return !(takes_value = false);
-  return false;
-}
-
-const char* option_value(int argc, char** argv, const char* name) {
-  for (int i = 1; i + 1 < argc; ++i)
-    if (std::strcmp(argv[i], name) == 0 ||
-        (argv[i][0] == '-' && std::strcmp(argv[i] + 1, name) == 0))
-      return argv[i + 1];
-  return nullptr;
-}
 
 std::string env(const char* name) {
   const char* v = std::getenv(name);
@@ -157,36 +110,24 @@ int main(int argc, char** argv) {
   app::harden_process(ZANDOVIK_VERSION);
   std::set_new_handler(out_of_memory);
   app::tune_allocator();
-  app::WindowOptions options;
-  options.version = ZANDOVIK_VERSION;
-  std::string replay_path;
-  for (int i = 1; i < argc; ++i) {
-    bool takes_value = false;
-    if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-      help();
+  const app::CommandLine line = app::parse_command_line(argc, argv);
+  switch (line.action) {
+    case app::CommandLine::Action::help:
+      app::print_help();
       return finish_output();
-    }
-    if (std::strcmp(argv[i], "--version") == 0) {
+    case app::CommandLine::Action::version:
       std::printf("zandovik %s\n", ZANDOVIK_VERSION);
       return finish_output();
-    }
-    if ((std::strcmp(argv[i], "--record") == 0 || std::strcmp(argv[i], "--replay") == 0) &&
-        i + 1 < argc) {
-      (std::strcmp(argv[i], "--record") == 0 ? options.record : replay_path) = argv[i + 1];
-      ++i;
-      continue;
-    }
-    if (qt_option(argv[i], takes_value)) {
-      i += takes_value ? 1 : 0;
-      continue;
-    }
-    std::fprintf(stderr, "%s\n", kUsage);
-    return 2;
+    case app::CommandLine::Action::usage_error:
+      std::fprintf(stderr, "%s\n", app::kUsage);
+      return 2;
+    case app::CommandLine::Action::play:
+      break;
   }
-  if (!options.record.empty() && !replay_path.empty()) {
-    std::fprintf(stderr, "%s\n", kUsage);
-    return 2;
-  }
+  app::WindowOptions options;
+  options.version = ZANDOVIK_VERSION;
+  options.record = line.record;
+  const std::string& replay_path = line.replay;
   if (!replay_path.empty()) {
     try {
       options.replay = zandovik::game::Recording::read(replay_path, ZANDOVIK_VERSION);
@@ -198,10 +139,8 @@ int main(int argc, char** argv) {
   if (!app::enough_address_space()) return 1;
 
   app::DisplayEnv where;
-  const char* platform_arg = option_value(argc, argv, "-platform");
-  where.platform = platform_arg ? platform_arg : env("QT_QPA_PLATFORM");
-  const char* display_arg = option_value(argc, argv, "-display");
-  where.display_arg = display_arg ? display_arg : "";
+  where.platform = line.platform.empty() ? env("QT_QPA_PLATFORM") : line.platform;
+  where.display_arg = line.display;
   where.display = env("DISPLAY");
   where.wayland_display = env("WAYLAND_DISPLAY");
   where.runtime_dir = env("XDG_RUNTIME_DIR");

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "app/display.h"
+#include "app/options.h"
 
 namespace zandovik::app {
 namespace {
@@ -122,6 +123,23 @@ TEST(Process, AFailedStartNamesWhatFailed) {
             "in \"\"");
   EXPECT_EQ(start_failure(x, {}, "QXcbConnection: the X server lacks XKB\nmore"),
             "cannot start on the X display ':5': QXcbConnection: the X server lacks XKB");
+}
+
+TEST(Process, TheCommandLineTakesOursAndLetsQtsThrough) {
+  using Action = CommandLine::Action;
+  const char* play[] = {"zandovik", "-platform", "xcb",      "--display", ":3",
+                        "-style",   "fusion",    "--record", "a.rec"};
+  const CommandLine line = parse_command_line(9, play);
+  EXPECT_EQ(line.action, Action::play);
+  EXPECT_EQ(line.platform, "xcb");
+  EXPECT_EQ(line.display, ":3");
+  EXPECT_EQ(line.record, "a.rec");
+  const char* both[] = {"zandovik", "--record", "a", "--replay", "b"};
+  EXPECT_EQ(parse_command_line(5, both).action, Action::usage_error);
+  const char* dangling[] = {"zandovik", "--replay"};
+  EXPECT_EQ(parse_command_line(2, dangling).action, Action::usage_error);
+  const char* help[] = {"zandovik", "stray", "--help"};
+  EXPECT_EQ(parse_command_line(3, help).action, Action::usage_error);
 }
 
 }  // namespace

@@ -1,0 +1,82 @@
+#include "app/options.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace zandovik::app {
+
+namespace {
+
+// Qt's options the game lets through, with whether each takes a value.
+bool qt_option(const char* arg, bool& takes_value) {
+  static constexpr const char* kWithValue[] = {"-platform",      "-platformpluginpath",
+                                               "-platformtheme", "-plugin",
+                                               "-display",       "-qwindowgeometry",
+                                               "-geometry",      "-qwindowtitle",
+                                               "-title",         "-qwindowicon",
+                                               "-icon",          "-style",
+                                               "-stylesheet",    "-session",
+                                               "-name"};
+  static constexpr const char* kAlone[] = {"-reverse", "-nograb", "-dograb", "-sync",
+                                           "-widgetcount"};
+  for (const char* o : kWithValue)
+    if (std::strcmp(arg, o) == 0 || (arg[0] == '-' && std::strcmp(arg + 1, o) == 0))
+      return takes_value = true;
+  for (const char* o : kAlone)
+    if (std::strcmp(arg, o) == 0) return !(takes_value = false);
+  return false;
+}
+
+}  // namespace
+
+CommandLine parse_command_line(int argc, const char* const* argv) {
+  CommandLine line;
+  for (int i = 1; i < argc; ++i) {
+    const char* arg = argv[i];
+    const bool has_value = i + 1 < argc;
+    bool takes_value = false;
+    if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0) {
+      line.action = CommandLine::Action::help;
+      return line;
+    }
+    if (std::strcmp(arg, "--version") == 0) {
+      line.action = CommandLine::Action::version;
+      return line;
+    }
+    if ((std::strcmp(arg, "--record") == 0 || std::strcmp(arg, "--replay") == 0) && has_value) {
+      (std::strcmp(arg, "--record") == 0 ? line.record : line.replay) = argv[++i];
+      continue;
+    }
+    if (qt_option(arg, takes_value)) {
+      if (takes_value && has_value) {
+        const char* name = arg[1] == '-' ? arg + 2 : arg + 1;
+        if (std::strcmp(name, "platform") == 0) line.platform = argv[i + 1];
+        if (std::strcmp(name, "display") == 0) line.display = argv[i + 1];
+      }
+      i += takes_value ? 1 : 0;
+      continue;
+    }
+    line.action = CommandLine::Action::usage_error;
+    return line;
+  }
+  if (!line.record.empty() && !line.replay.empty()) line.action = CommandLine::Action::usage_error;
+  return line;
+}
+
+void print_help() {
+  std::printf(
+      "%s\n\n"
+      "A brick-breaking game in one window. Left and Right move the paddle, P pauses,\n"
+      "F1 and F2 choose the next or previous brick pattern, F11 toggles full screen,\n"
+      "M turns the sound off and on.\n\n"
+      "  --record FILE   write the game into FILE as it goes: every input and its time,\n"
+      "                  every seed drawn, and checksums of the state\n"
+      "  --replay FILE   play a recording back in the window, at the speed it was made;\n"
+      "                  prints \"replay matches\" at its end, or where it parted\n\n"
+      "Without them the game reads and writes no files.\n"
+      "It opens on the Wayland display in WAYLAND_DISPLAY, else on the X display in\n"
+      "DISPLAY (or -display). Qt's other options (-platform, -style, ...) are taken too.\n",
+      kUsage);
+}
+
+}  // namespace zandovik::app

@@ -1,0 +1,23 @@
+#pragma once
+// The game's command line. Plain C++, no Qt: Qt's own options are let
+// through for the toolkit to read.
+#include <string>
+
+namespace zandovik::app {
+
+inline constexpr const char* kUsage =
+    "usage: zandovik [--help] [--version] [--record FILE | --replay FILE] [-display DISPLAY] "
+    "[-platform NAME]";
+
+struct CommandLine {
+  enum class Action { play, help, version, usage_error };
+  Action action = Action::play;
+  std::string record, replay;  // --record FILE, --replay FILE
+  std::string platform;        // -platform
+  std::string display;         // -display
+};
+
+CommandLine parse_command_line(int argc, const char* const* argv);
+void print_help();
+
+}  // namespace zandovik::app
