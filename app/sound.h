@@ -1,15 +1,10 @@
 #pragma once
-// The game's sound through the desktop's sound server (PulseAudio, or
-// PipeWire through pipewire-pulse): one stream, fed by the game's own mixer
-// on the sound library's thread, corked while nothing plays. The event
-// thread only drops cues into a queue and never waits for sound; no server,
-// or one that goes away, means silence and at most one line on stderr.
-#include <array>
-#include <atomic>
-#include <cstdint>
+// The game's sound: the module that plays it (app/sound_module.cpp) is
+// loaded when the sound starts, after the first frame. No module, no
+// libpulse, no server: silence, and at most one line on stderr.
 #include <memory>
 
-#include "game/game.h"
+#include "game/cues.h"
 
 namespace zandovik::app {
 
@@ -25,10 +20,9 @@ class Sound {
   // Stop every effect at once, what the server still holds included.
   void silence();
 
-  struct Engine;  // the sound thread's side
-
  private:
-  std::unique_ptr<Engine> engine_;
+  struct Module;
+  std::unique_ptr<Module> module_;
 };
 
 }  // namespace zandovik::app
