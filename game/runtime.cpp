@@ -55,7 +55,7 @@ void Runtime::stall(void (*then)(Game&)) {
   stall_ = Stall{now_ + kStallMs, then};
 }
 
-scene::Element& Runtime::timer_element(int k) {
+const scene::Element& Runtime::timer_element(int k) const {
   return scene_->get(kTimers[k]);
 }
 

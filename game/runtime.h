@@ -136,7 +136,7 @@ class Runtime : private Services {
   void fire(int k, bool realtime, double limit);
   bool idle(int k) const;
   void tick_ball();
-  scene::Element& timer_element(int k);
+  const scene::Element& timer_element(int k) const;
 
   GameState& state_;
   scene::Rng& rng_;

@@ -11,7 +11,7 @@ namespace {
 
 // There are markers only for lives 1 to 6. Once the game is over play can
 // go on with no life left; such a count has no marker to show or hide.
-scene::Element* life_marker(Game& g, int lives) {
+const scene::Element* life_marker(Game& g, int lives) {
   return g.ui.find(Array::life, lives);
 }
 

@@ -113,28 +113,22 @@ const std::vector<int>& Scene::index_table(Array a) const {
   return const_cast<Scene*>(this)->index_table(a);
 }
 
-Element* Scene::find(Array a, int i) {
+const Element* Scene::find(Array a, int i) const {
   if (a == Array::None || i < 0) return nullptr;
-  auto& s = index_table(a);
+  const auto& s = index_table(a);
   if (i >= static_cast<int>(s.size()) || s[i] < 0) return nullptr;
   return &elements_[s[i]];
 }
-const Element* Scene::find(Array a, int i) const {
-  return const_cast<Scene*>(this)->find(a, i);
-}
 
-Element& Scene::item(Array a, int i) {
-  Element* e = find(a, i);
+const Element& Scene::item(Array a, int i) const {
+  const Element* e = find(a, i);
   if (!e)
     throw SceneError(std::string("element ") + array_name(a) + "(" + std::to_string(i) +
                      ") does not exist");
   return *e;
 }
-const Element& Scene::item(Array a, int i) const {
-  return const_cast<Scene*>(this)->item(a, i);
-}
 
-Element* Scene::find_by_name(std::string_view full_name) {
+const Element* Scene::find_by_name(std::string_view full_name) const {
   std::string name;
   int index = -1;
   if (!parse_element_name(full_name, name, index)) return nullptr;
@@ -145,7 +139,7 @@ Element* Scene::find_by_name(std::string_view full_name) {
   return nullptr;
 }
 
-Element& Scene::load(Array a, int i) {
+const Element& Scene::load(Array a, int i) {
   if (i <= 0) throw SceneError("cannot load index " + std::to_string(i));
   if (exists(a, i))
     throw SceneError(std::string("element ") + array_name(a) + "(" + std::to_string(i) +
@@ -185,19 +179,20 @@ void Scene::set_geometry(Element& e, float Element::*field, double v) {
   mark(e);
 }
 
-void Scene::set_left(Element& e, double v) {
-  set_geometry(e, &Element::left, v);
+void Scene::set_left(const Element& e, double v) {
+  set_geometry(own(e), &Element::left, v);
 }
-void Scene::set_top(Element& e, double v) {
-  set_geometry(e, &Element::top, v);
+void Scene::set_top(const Element& e, double v) {
+  set_geometry(own(e), &Element::top, v);
 }
-void Scene::set_width(Element& e, double v) {
-  set_geometry(e, &Element::width, v);
+void Scene::set_width(const Element& e, double v) {
+  set_geometry(own(e), &Element::width, v);
 }
-void Scene::set_height(Element& e, double v) {
-  set_geometry(e, &Element::height, v);
+void Scene::set_height(const Element& e, double v) {
+  set_geometry(own(e), &Element::height, v);
 }
-void Scene::move(Element& e, double x, double y) {
+void Scene::move(const Element& element, double x, double y) {
+  Element& e = own(element);
   float fx = to_single(x), fy = to_single(y);
   if (fx == e.left && fy == e.top) return;
   mark(e);
@@ -205,7 +200,8 @@ void Scene::move(Element& e, double x, double y) {
   e.top = fy;
   mark(e);
 }
-void Scene::set_visible(Element& e, bool v) {
+void Scene::set_visible(const Element& element, bool v) {
+  Element& e = own(element);
   if (e.visible == v) return;
   if (e.kind == Kind::Button) buttons_changed_ = true;
   e.visible = true;  // mark needs it visible to record the area
@@ -213,22 +209,26 @@ void Scene::set_visible(Element& e, bool v) {
   e.visible = v;
   paint_cache_valid_ = false;
 }
-void Scene::set_caption(Element& e, std::string text) {
+void Scene::set_caption(const Element& element, std::string text) {
+  Element& e = own(element);
   if (e.caption == text) return;
   e.caption = std::move(text);
   mark(e);
 }
-void Scene::set_back_color(Element& e, Rgb c) {
+void Scene::set_back_color(const Element& element, Rgb c) {
+  Element& e = own(element);
   if (e.back_color == c) return;
   e.back_color = c;
   mark(e);
 }
-void Scene::bring_to_front(Element& e) {
+void Scene::bring_to_front(const Element& element) {
+  Element& e = own(element);
   e.z = ++top_z_;
   paint_cache_valid_ = false;
   mark(e);
 }
-void Scene::set_interval(Element& e, int ms) {
+void Scene::set_interval(const Element& element, int ms) {
+  Element& e = own(element);
   e.interval = std::max(0, ms);
   ++e.interval_writes;
 }

@@ -56,33 +56,32 @@ class Scene {
   // A freshly created window: the Scene exactly as designed.
   Scene();
 
-  Element& get(Named n) { return elements_[named_[static_cast<int>(n)]]; }
+  // Elements are read here and written only through the setters below, so
+  // that every write marks what must be repainted.
   const Element& get(Named n) const { return elements_[named_[static_cast<int>(n)]]; }
 
   // Item access: refuses an index that does not exist.
-  Element& item(Array a, int i);
   const Element& item(Array a, int i) const;
-  Element* find(Array a, int i);
   const Element* find(Array a, int i) const;
   bool exists(Array a, int i) const { return find(a, i) != nullptr; }
 
   // Look an element up by its full name ("ball", "brick(12)").
-  Element* find_by_name(std::string_view full_name);
+  const Element* find_by_name(std::string_view full_name) const;
 
   // Load: create element i of an array as a hidden copy of element 0.
-  Element& load(Array a, int i);
+  const Element& load(Array a, int i);
 
   // Geometry is stored in single precision.
-  void set_left(Element& e, double v);
-  void set_top(Element& e, double v);
-  void set_width(Element& e, double v);
-  void set_height(Element& e, double v);
-  void move(Element& e, double x, double y);
-  void set_visible(Element& e, bool v);
-  void set_caption(Element& e, std::string text);
-  void set_back_color(Element& e, Rgb c);
-  void bring_to_front(Element& e);
-  void set_interval(Element& e, int ms);
+  void set_left(const Element& e, double v);
+  void set_top(const Element& e, double v);
+  void set_width(const Element& e, double v);
+  void set_height(const Element& e, double v);
+  void move(const Element& e, double x, double y);
+  void set_visible(const Element& e, bool v);
+  void set_caption(const Element& e, std::string text);
+  void set_back_color(const Element& e, Rgb c);
+  void bring_to_front(const Element& e);
+  void set_interval(const Element& e, int ms);
 
   const std::string& window_caption() const { return window_caption_; }
   void set_window_caption(std::string text);
@@ -106,6 +105,8 @@ class Scene {
   bool take_buttons_changed();
 
  private:
+  // The scene's own element behind one it handed out.
+  static Element& own(const Element& e) { return const_cast<Element&>(e); }
   Element& add(Element e);
   void set_geometry(Element& e, float Element::*field, double v);
   void mark(const Element& e);

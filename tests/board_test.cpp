@@ -131,7 +131,7 @@ TEST(Bricks, TheLastCountableBrickEndsTheLevelBeforeTheCounterReadsZero) {
   EXPECT_EQ(h.interval(Named::Timer2), 0);
   EXPECT_EQ(count_bricks(h).bang, 8);  // the "!" bricks stay until the next build
   // Another removal at zero counts on to -1 without ending the level again.
-  h.el(Named::nextlevel).visible = false;
+  h.ui().set_visible(h.el(Named::nextlevel), false);
   h.s.cells[x + 1][y] = 0;
   game::colorbricks(h.g(), k + 1, x + 1, y);
   EXPECT_EQ(h.s.bricksleft, -1);

@@ -26,11 +26,11 @@ struct Harness {
   }
   scene::Scene& ui() { return rt.scene(); }
   game::Game& g() { return rt.game(); }
-  Element& el(Named n) { return ui().get(n); }
-  Element& brick(int k) { return ui().item(Array::brick, k); }
-  Element& life(int k) { return ui().item(Array::life, k); }
-  Element& ball() { return el(Named::ball); }
-  Element& paddle() { return el(Named::paddle); }
+  const Element& el(Named n) { return ui().get(n); }
+  const Element& brick(int k) { return ui().item(Array::brick, k); }
+  const Element& life(int k) { return ui().item(Array::life, k); }
+  const Element& ball() { return el(Named::ball); }
+  const Element& paddle() { return el(Named::paddle); }
   void rnd(std::initializer_list<float> values) {
     for (float v : values) rng.script(v);
   }

@@ -7,7 +7,7 @@ namespace {
 
 struct Logo : ::testing::Test {
   Harness h;
-  Element& ball(int i) { return h.ui().item(Array::logoball, i); }
+  const Element& ball(int i) { return h.ui().item(Array::logoball, i); }
 };
 
 TEST_F(Logo, BallsStartOnThePanelCentreWithTheirOwnSteps) {

@@ -97,7 +97,7 @@ TEST(Runtime, ReloadKeepsGameStateAndRestartsTheTimers) {
   h.s.hiscore = 1230;
   h.s.lives = 0;
   h.rt.run_for(10);
-  h.el(Named::gameover).visible = true;
+  h.ui().set_visible(h.el(Named::gameover), true);
   auto gen = h.rt.generation();
   EXPECT_TRUE(h.rt.click(scene::Named::gameover));
   EXPECT_EQ(h.rt.generation(), gen + 1);

@@ -52,7 +52,7 @@ TEST(Scene, DesignValuesAreExact) {
 
 TEST(Scene, LoadMakesAHiddenCopyOfElementZero) {
   Scene s;
-  Element& b = s.load(Array::brick, 7);
+  const Element& b = s.load(Array::brick, 7);
   EXPECT_FALSE(b.visible);
   EXPECT_EQ(b.caption, "4");
   EXPECT_EQ(b.back_color, (Rgb{255, 255, 255}));
@@ -75,7 +75,7 @@ TEST(Scene, ItemAccessRefusesIndicesThatDoNotExist) {
 
 TEST(Scene, GeometryIsStoredInSinglePrecision) {
   Scene s;
-  Element& ball = s.get(Named::ball);
+  const Element& ball = s.get(Named::ball);
   s.set_left(ball, 0.1);
   EXPECT_EQ(ball.left, 0.1f);
   s.move(ball, 1560.0 + 24 * 226.1999969482422, 7.25);
@@ -85,7 +85,7 @@ TEST(Scene, GeometryIsStoredInSinglePrecision) {
 
 TEST(Scene, BringToFrontPutsAnElementAheadOfEveryShapeAndLabel) {
   Scene s;
-  Element& board = s.get(Named::board);
+  const Element& board = s.get(Named::board);
   s.bring_to_front(board);
   EXPECT_EQ(s.front_to_back().front(), &board);
   EXPECT_EQ(s.paint_order().back(), &board);
@@ -94,7 +94,7 @@ TEST(Scene, BringToFrontPutsAnElementAheadOfEveryShapeAndLabel) {
 TEST(Scene, WritesRecordTheRegionsThatChanged) {
   Scene s;
   s.take_dirty();
-  Element& ball = s.get(Named::ball);
+  const Element& ball = s.get(Named::ball);
   s.move(ball, 1000, 2000);
   auto d = s.take_dirty();
   EXPECT_FALSE(d.all);
@@ -109,7 +109,7 @@ TEST(Scene, WritesRecordTheRegionsThatChanged) {
 
 TEST(Scene, EveryIntervalWriteIsCountedEvenOfTheSameValue) {
   Scene s;
-  Element& t = s.get(Named::Timer1);
+  const Element& t = s.get(Named::Timer1);
   auto before = t.interval_writes;
   s.set_interval(t, 25);
   s.set_interval(t, 0);

@@ -101,27 +101,27 @@ const std::vector<Property>& properties() {
       {"Kind", any, never, [](const Element& e) -> json { return scene::kind_name(e.kind); },
        nullptr},
       {"Left", any, placed, [](const Element& e) { return float_json(e.left); },
-       [](Scene& ui, Element& e, const json& v) { ui.set_left(e, position(v)); }},
+       [](Scene& ui, const Element& e, const json& v) { ui.set_left(e, position(v)); }},
       {"Top", any, placed, [](const Element& e) { return float_json(e.top); },
-       [](Scene& ui, Element& e, const json& v) { ui.set_top(e, position(v)); }},
+       [](Scene& ui, const Element& e, const json& v) { ui.set_top(e, position(v)); }},
       {"Width", any, placed, [](const Element& e) { return float_json(e.width); },
-       [](Scene& ui, Element& e, const json& v) { ui.set_width(e, position(v)); }},
+       [](Scene& ui, const Element& e, const json& v) { ui.set_width(e, position(v)); }},
       {"Height", any, placed, [](const Element& e) { return float_json(e.height); },
-       [](Scene& ui, Element& e, const json& v) { ui.set_height(e, position(v)); }},
+       [](Scene& ui, const Element& e, const json& v) { ui.set_height(e, position(v)); }},
       {"Visible", any, placed, [](const Element& e) -> json { return e.visible; },
-       [](Scene& ui, Element& e, const json& v) {
+       [](Scene& ui, const Element& e, const json& v) {
          if (!v.is_boolean()) throw PathError{"Visible is true or false"};
          ui.set_visible(e, v.get<bool>());
        }},
       {"Caption", captioned, captioned, [](const Element& e) -> json { return e.caption; },
-       [](Scene& ui, Element& e, const json& v) {
+       [](Scene& ui, const Element& e, const json& v) {
          if (!v.is_string()) throw PathError{"a caption is a text in quotes"};
          ui.set_caption(e, v.get<std::string>());
        }},
       {"BackColor", coloured, coloured, [](const Element& e) { return color_json(e.back_color); },
-       [](Scene& ui, Element& e, const json& v) { ui.set_back_color(e, json_color(v)); }},
+       [](Scene& ui, const Element& e, const json& v) { ui.set_back_color(e, json_color(v)); }},
       {"Interval", timer, timer, [](const Element& e) -> json { return e.interval; },
-       [](Scene& ui, Element& e, const json& v) {
+       [](Scene& ui, const Element& e, const json& v) {
          ui.set_interval(e, static_cast<int>(json_integer(v, 0, 65535)));
        }},
   };

@@ -31,7 +31,7 @@ struct Property {
   bool (*readable)(const scene::Element&);
   bool (*writable)(const scene::Element&);
   nlohmann::json (*get)(const scene::Element&);
-  void (*set)(scene::Scene&, scene::Element&, const nlohmann::json&);  // throws PathError
+  void (*set)(scene::Scene&, const scene::Element&, const nlohmann::json&);  // throws PathError
 };
 
 const std::vector<Property>& properties();

@@ -219,14 +219,14 @@ class Interpreter {
     return nullptr;
   }
 
-  Element& element(const Path& p) {
+  const Element& element(const Path& p) {
     if (!rt_.shown()) throw PathError{"elements exist only after 'show'"};
     std::string full = p.name;
     if (p.has_args) {
       if (p.args.size() != 1) throw PathError{"an element takes one index"};
       full += "(" + std::to_string(p.args[0]) + ")";
     }
-    Element* e = rt_.scene().find_by_name(full);
+    const Element* e = rt_.scene().find_by_name(full);
     if (!e) throw PathError{"no element " + quote(full)};
     return *e;
   }
@@ -278,7 +278,7 @@ class Interpreter {
       f.set(state_, p.args.size() > 0 ? p.args[0] : 0, p.args.size() > 1 ? p.args[1] : 0, v);
       return;
     }
-    Element& e = element(p);
+    const Element& e = element(p);
     const Property* prop = find_property(p.prop);
     if (!prop || !prop->writable(e))
       throw PathError{"element " + quote(e.full_name()) + " has no settable property " +
