@@ -220,7 +220,7 @@ void Recorder::advance(double at) {
 }
 
 void Recorder::checkpoint(double at, Runtime& rt) {
-  if (at - last_check_ < kReplayCheckMs || !rt.shown()) return;
+  if (!on() || at - last_check_ < kReplayCheckMs || !rt.shown()) return;
   last_check_ = at;
   put({ReplayLine::Kind::check, at, 0, {}, checksum(rt.state(), rt.scene())});
 }
@@ -230,7 +230,7 @@ void Recorder::input(const Input& in) {
 }
 
 void Recorder::end(double at, Runtime& rt) {
-  if (rt.shown()) put({ReplayLine::Kind::end, at, 0, {}, checksum(rt.state(), rt.scene())});
+  if (on() && rt.shown()) put({ReplayLine::Kind::end, at, 0, {}, checksum(rt.state(), rt.scene())});
   writer_.close();  // the game is over: nothing after the closing line
 }
 
