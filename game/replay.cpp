@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -235,9 +236,25 @@ void Recorder::end(double at, Runtime& rt) {
 }
 
 Recording Recording::read(const std::string& path, const std::string& version) {
+  // Only a plain file, and not one larger than days of play: never a
+  // device or a pipe that would keep the reader waiting or filling memory.
+  constexpr std::uintmax_t kMaxBytes = 256u << 20;
+  std::error_code ec;
+  const auto status = std::filesystem::status(path, ec);
+  if (std::filesystem::is_directory(status))
+    throw ReplayError("cannot read " + path + ": a folder, not a recording");
+  if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+    throw ReplayError("cannot read " + path + ": not a plain file");
+  if (std::filesystem::exists(status) && std::filesystem::file_size(path, ec) > kMaxBytes)
+    throw ReplayError("cannot read " + path + ": larger than any recording");
   std::ifstream in(path, std::ios::binary);
   if (!in) throw ReplayError("cannot read " + path + ": " + std::strerror(errno));
-  std::string all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::string all;
+  try {
+    all.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  } catch (const std::exception&) {
+    in.setstate(std::ios::badbit);
+  }
   if (in.bad()) throw ReplayError("cannot read " + path);
   Recording rec;
   std::size_t pos = 0;

@@ -2,6 +2,7 @@
 #include "game/replay.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -52,6 +53,12 @@ TEST_F(ReplayFile, ABadRecordingSaysWhatIsWrongAndWhere) {
   EXPECT_EQ(error_reading(), path + ": line 3: expected a time");
   std::remove(path.c_str());
   EXPECT_EQ(error_reading(), "cannot read " + path + ": No such file or directory");
+  ASSERT_EQ(::mkdir(path.c_str(), 0700), 0);
+  EXPECT_EQ(error_reading(), "cannot read " + path + ": a folder, not a recording");
+  ::rmdir(path.c_str());
+  path = "/dev/zero";
+  EXPECT_EQ(error_reading(), "cannot read /dev/zero: not a plain file");
+  path.clear();
 }
 
 TEST_F(ReplayFile, AReplayNamesTheFirstChecksumThatDiffers) {

@@ -18,6 +18,8 @@ namespace {
 
 const std::vector<std::string> kLines = {
     "show",
+    "replay /dev/null",
+    "replay /nonexistent/game.rec",
     "seed 7",
     "rnd 0.5 0.25 0",
     "rnd 0.999999",
