@@ -213,6 +213,11 @@ void GameWindow::after_event() {
   }
   push_dirty();
   arm_timer();
+  // While the ball is in play (launched, and play neither paused, over nor
+  // between levels) the screen stays awake.
+  const auto& s = runtime_.state();
+  screensaver_.want(isActiveWindow() && scene.get(Named::Timer1).interval > 0 &&
+                    (s.stepx != 0 || s.stepy != 0));
 }
 
 void GameWindow::arm_timer() {

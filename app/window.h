@@ -11,6 +11,7 @@
 #include "app/frames.h"
 #include "app/key_repeat.h"
 #include "app/render.h"
+#include "app/screensaver.h"
 #include "app/sound.h"
 #include "game/replay.h"
 #include "game/runtime.h"
@@ -77,6 +78,7 @@ class GameWindow : public QWidget {
   game::Runtime runtime_;
   QTimer tick_timer_;
   KeyRepeat keys_;
+  ScreenSaverInhibit screensaver_;
   game::Recorder recorder_;
   std::unique_ptr<game::ReplayPlayer> player_;
   QTimer replay_timer_;
