@@ -66,7 +66,8 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
 void print_help() {
   std::printf(
       "%s\n\n"
-      "A brick-breaking game in one window. Left and Right move the paddle, P pauses,\n"
+      "A brick-breaking game in one window. Left and Right move the paddle, and so does\n"
+      "the pointer moved over the board; P pauses,\n"
       "F1 and F2 choose the next or previous brick pattern, F11 toggles full screen,\n"
       "M turns the sound off and on.\n\n"
       "  --record FILE   write the game into FILE as it goes: every input and its time,\n"

@@ -57,6 +57,8 @@ void set_toolkit_defaults() {
 GameWindow::GameWindow(WindowOptions options)
     : runtime_(state_, rng_, &clock_),
       keys_(KeyRepeat::for_platform(), [this](bool down, int key, Qt::KeyboardModifiers mods) {
+        // The player takes the keys: the pointer lets go first.
+        if (down) release_pointer();
         feed(game::Input::key(down, virtual_key(key), shift_state(mods), clock_.now()));
         after_event();
       }) {
@@ -65,6 +67,7 @@ GameWindow::GameWindow(WindowOptions options)
   });
   setWindowTitle(scene::kInitialCaption);
   setFocusPolicy(Qt::StrongFocus);
+  setMouseTracking(true);  // the pointer steers the paddle
   setAttribute(Qt::WA_OpaquePaintEvent);
   const QSize size = default_size(QGuiApplication::primaryScreen());
   setMinimumSize(QSize(kDesignWidthPx / 4, kDesignHeightPx / 4).boundedTo(size));
@@ -218,6 +221,7 @@ void GameWindow::after_event() {
   const auto& s = runtime_.state();
   screensaver_.want(isActiveWindow() && scene.get(Named::Timer1).interval > 0 &&
                     (s.stepx != 0 || s.stepy != 0));
+  steer();
 }
 
 void GameWindow::arm_timer() {
@@ -233,6 +237,7 @@ void GameWindow::arm_timer() {
 
 void GameWindow::on_timer() {
   try {
+    steer();  // before the paddle's tick
     const double now = clock_.now();
     recorder_.advance(now);
     runtime_.advance_to(now);

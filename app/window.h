@@ -10,6 +10,7 @@
 
 #include "app/frames.h"
 #include "app/key_repeat.h"
+#include "app/pointer.h"
 #include "app/render.h"
 #include "app/screensaver.h"
 #include "app/sound.h"
@@ -56,6 +57,7 @@ class GameWindow : public QWidget {
   void focusOutEvent(QFocusEvent*) override;
   void mousePressEvent(QMouseEvent*) override;
   void mouseReleaseEvent(QMouseEvent*) override;
+  void mouseMoveEvent(QMouseEvent*) override;
   void closeEvent(QCloseEvent*) override;
   void changeEvent(QEvent*) override;
   void showEvent(QShowEvent*) override;
@@ -68,6 +70,11 @@ class GameWindow : public QWidget {
   void arm_timer();
   void on_timer();
   void focus_lost();
+  bool play_runs() const;
+  QRectF board() const;
+  void steer();
+  void release_pointer();
+  void show_cursor(QPointF pos);
   Viewport viewport() const;
   PixelRatio ratio() const { return {devicePixelRatioF()}; }
   std::optional<scene::Named> button_at(QPointF pos) const;
@@ -78,6 +85,10 @@ class GameWindow : public QWidget {
   game::Runtime runtime_;
   QTimer tick_timer_;
   KeyRepeat keys_;
+  PointerSteer pointer_;
+  int pointer_key_ = 0;  // the arrow held for the pointer
+  std::uint64_t stalls_aimed_ = 0;
+  bool steering_ = false, cursor_hidden_ = false;
   ScreenSaverInhibit screensaver_;
   game::Recorder recorder_;
   std::unique_ptr<game::ReplayPlayer> player_;

@@ -101,6 +101,7 @@ class Runtime : private Services {
   void set_on_tick(std::function<void(TimerId, double now)> f) { on_tick_ = std::move(f); }
 
   GameState& state() { return state_; }
+  const GameState& state() const { return state_; }
   scene::Rng& rng() { return rng_; }
   // The procedures' view of the window, for calling them directly in tests.
   Game& game() { return *game_; }

@@ -33,7 +33,7 @@ launch "$work/game.log" "$bin"
 game_pid=$launched
 win=$(timeout 10 xdotool search --sync --onlyvisible --name '^Form1$' | head -n 1)
 if [ -n "$win" ]; then ok "the window Form1 maps"; else not_ok "the window Form1 maps"; fi
-xdotool mousemove 640 500
+xdotool mousemove 5 5  # off the board: over it the pointer steers the paddle
 wait_for 5 "$xctl" focus "$win"
 
 if wait_for 10 board_painted; then ok "a frame with the green board is painted"; else not_ok "a frame with the green board is painted"; fi
