@@ -66,10 +66,9 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
 void print_help() {
   std::printf(
       "%s\n\n"
-      "A brick-breaking game in one window. Left and Right move the paddle, and so does\n"
-      "the pointer moved over the board; P pauses,\n"
-      "F1 and F2 choose the next or previous brick pattern, F11 toggles full screen,\n"
-      "M turns the sound off and on.\n\n"
+      "A brick-breaking game in one window. Left and Right move the paddle, and so\n"
+      "does the pointer over the board; P pauses, F1 and F2 choose the next or\n"
+      "previous brick pattern, F11 toggles full screen, M turns the sound off and on.\n\n"
       "  --record FILE   write the game into FILE as it goes: every input and its time,\n"
       "                  every seed drawn, and checksums of the state\n"
       "  --replay FILE   play a recording back in the window, at the speed it was made;\n"
