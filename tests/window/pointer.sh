@@ -2,13 +2,15 @@
 # The pointer steers: moved over the board, it takes the paddle to its
 # column at the rules' speed and the paddle stops under it; a key press
 # takes over and the paddle then stays until the pointer moves again; a
-# click on the board does nothing; while paused the pointer moves nothing,
+# click on the board does nothing; the cursor hides over the board in play
+# and shows when paused; while paused the pointer moves nothing,
 # and a click on Pause still goes on. The game so steered replays exactly.
 set -uo pipefail
 bin=$1
 probe=${SHOT_PROBE:?}
 xctl=${XCTL:?}
 script=${ZANDOVIK_SCRIPT:?}
+cursor=${CURSOR_PROBE:?}
 work=$(mktemp -d)
 passed=0
 failed=0
@@ -45,6 +47,8 @@ wait_for 10 board_painted
 
 if wait_for 10 steered_to 1500; then
   ok "the paddle goes to the pointer"
+  [ "$("$cursor")" = hidden ] && ok "the cursor is hidden over the board in play" ||
+    not_ok "the cursor shows over the board in play: $("$cursor")"
   sleep 1
   if paddle_at 1500 && ! paddle_at 300; then ok "and stops under it"; else not_ok "the paddle did not stop under the pointer"; fi
 else
@@ -66,6 +70,7 @@ if wait_for 5 pause_shows; then
   point 2000 6000
   sleep 0.8
   if ! paddle_at 2000; then ok "paused: the pointer moves nothing"; else not_ok "the paddle followed the pointer while paused"; fi
+  [ "$("$cursor")" = shown ] && ok "paused: the cursor shows" || not_ok "paused: the cursor is hidden"
   click_at 4567 3900
   if wait_for 5 eval '! pause_shows'; then ok "a click on Pause goes on"; else not_ok "a click on Pause"; fi
   sleep 0.8
