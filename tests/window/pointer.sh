@@ -11,21 +11,7 @@ probe=${SHOT_PROBE:?}
 xctl=${XCTL:?}
 script=${ZANDOVIK_SCRIPT:?}
 cursor=${CURSOR_PROBE:?}
-work=$(mktemp -d)
-passed=0
-failed=0
-game_pid=
-cleanup() {
-  kill "${game_pid:-}" "${xvfb_pid:-}" 2>/dev/null
-  wait 2>/dev/null
-  show_cores "$work"
-  rm -rf "$work"
-}
-trap cleanup EXIT
-here=$(dirname "${BASH_SOURCE[0]}")
-. "$here/shots.sh"
-. "$here/xvfb.sh"
-start_xvfb 1280x1024 "$work" || { echo "Xvfb did not start"; exit 1; }
+. "$(dirname "${BASH_SOURCE[0]}")/session.sh"
 paddle_at() { is_colour "$1" 6850 "255 128 0"; }
 # point X Y: the pointer to a design point (a step aside and back, so that
 # it is new motion even where it already was).
@@ -85,5 +71,4 @@ reap "$game_pid" "$work/game.log"
 game_pid=
 out=$(printf 'replay %s\n' "$work/game.rec" | "$script" 2>&1)
 if [ "$out" = "replay matches" ]; then ok "the game steered by the pointer replays exactly"; else not_ok "replay: $out"; fi
-echo "$passed passed, $failed failed"
-exit $((failed > 0))
+finish

@@ -9,22 +9,7 @@ bin=$1
 probe=${SHOT_PROBE:?}
 xctl=${XCTL:?}
 script=${ZANDOVIK_SCRIPT:?}
-work=$(mktemp -d)
-passed=0
-failed=0
-game_pid=
-cleanup() {
-  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
-  kill "${xvfb_pid:-}" 2>/dev/null
-  wait 2>/dev/null
-  show_cores "$work"
-  rm -rf "$work"
-}
-trap cleanup EXIT
-here=$(dirname "${BASH_SOURCE[0]}")
-. "$here/shots.sh"
-. "$here/xvfb.sh"
-start_xvfb 1280x1024 "$work" || { echo "Xvfb did not start"; exit 1; }
+. "$(dirname "${BASH_SOURCE[0]}")/session.sh"
 xset r on 2>/dev/null
 game_over_shows() { is_colour 3460 2980 "225 225 225"; }
 rec=$work/game.rec
@@ -90,5 +75,4 @@ for target in "$work/no/such/folder/x.rec" /dev/full; do
   reap "$game_pid" "$work/bad.log"
   game_pid=
 done
-echo "$passed passed, $failed failed"
-exit $((failed > 0))
+finish

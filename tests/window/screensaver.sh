@@ -9,24 +9,10 @@ bin=$1
 probe=${SHOT_PROBE:?}
 xctl=${XCTL:?}
 saver=${SCREENSAVER_PROBE:?}
-work=$(mktemp -d)
-passed=0
-failed=0
-game_pid=
-cleanup() {
-  kill "${game_pid:-}" "${saver_pid:-}" "${bus_pid:-}" "${xvfb_pid:-}" 2>/dev/null
-  wait 2>/dev/null
-  show_cores "$work"
-  rm -rf "$work"
-}
-trap cleanup EXIT
-here=$(dirname "${BASH_SOURCE[0]}")
-. "$here/shots.sh"
-. "$here/xvfb.sh"
-start_xvfb 1280x1024 "$work" || { echo "Xvfb did not start"; exit 1; }
+. "$(dirname "${BASH_SOURCE[0]}")/session.sh"
 export DBUS_SESSION_BUS_ADDRESS="unix:path=$XDG_RUNTIME_DIR/bus"
 dbus-daemon --session --address="$DBUS_SESSION_BUS_ADDRESS" --nofork --nopidfile >"$work/bus.log" 2>&1 &
-bus_pid=$!
+helpers+=($!)
 for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/bus" ] && break; sleep 0.05; done
 calls=$work/calls
 said() { grep -q "$1" "$calls"; }
@@ -47,7 +33,7 @@ fi
 game_pid=
 
 "$saver" >"$calls" 2>"$work/saver.err" &
-saver_pid=$!
+helpers+=($!)
 wait_for 10 said ready || { echo "the probe did not start: $(cat "$work/saver.err")"; exit 1; }
 launch "$work/game.log" "$bin"
 game_pid=$launched
@@ -67,5 +53,4 @@ if wait_for 5 said "^UnInhibit 43"; then ok "closing: let go"; else not_ok "no U
 wait_for 5 eval '! kill -0 "$game_pid" 2>/dev/null'
 reap "$game_pid" "$work/game.log"
 game_pid=
-echo "$passed passed, $failed failed"
-exit $((failed > 0))
+finish
