@@ -67,8 +67,10 @@ void print_help() {
   std::printf(
       "%s\n\n"
       "A brick-breaking game in one window. Left and Right move the paddle, and so\n"
-      "does the pointer over the board; P pauses, F1 and F2 choose the next or\n"
-      "previous brick pattern, F11 toggles full screen, M turns the sound off and on.\n\n"
+      "do the pointer or a finger over the board and a gamepad's d-pad or left stick;\n"
+      "the pad's A clicks the button on show and Start pauses. P pauses, F1 and F2\n"
+      "choose the next or previous brick pattern, F11 toggles full screen, M turns\n"
+      "the sound off and on.\n\n"
       "  --record FILE   write the game into FILE as it goes: every input and its time,\n"
       "                  every seed drawn, and checksums of the state\n"
       "  --replay FILE   play a recording back in the window, at the speed it was made;\n"

@@ -1,35 +1,13 @@
 #include "app/sound.h"
 
-#include <QCoreApplication>
-#include <QFile>
 #include <QLibrary>
 #include <cstdio>
 
 #include "app/identity.h"
+#include "app/modules.h"
 #include "app/sound_module.h"
 
 namespace zandovik::app {
-
-namespace {
-
-// Where the module is: beside the game in a build tree, else where the
-// package installs it.
-QLibrary* load_module(QString& error) {
-  for (const QString& dir :
-       {QCoreApplication::applicationDirPath(), QStringLiteral(ZANDOVIK_MODULE_DIR)}) {
-    const QString path = dir + QStringLiteral("/libzandovik-sound.so");
-    if (!QFile::exists(path)) continue;
-    auto* lib = new QLibrary(path);
-    if (lib->load()) return lib;
-    error = lib->errorString();
-    delete lib;
-    return nullptr;
-  }
-  error = QStringLiteral("the module libzandovik-sound.so is not installed");
-  return nullptr;
-}
-
-}  // namespace
 
 struct Sound::Module {
   decltype(&zandovik_sound_open) open = nullptr;
@@ -44,7 +22,7 @@ Sound::Sound() {
   // of its own must be.
   static QLibrary* lib = nullptr;
   static QString error;
-  if (!lib && error.isEmpty()) lib = load_module(error);
+  if (!lib && error.isEmpty()) lib = load_module("libzandovik-sound.so", error);
   if (!lib) {
     if (!error.isEmpty())
       std::fprintf(stderr, "zandovik: no sound: %s\n", error.toLocal8Bit().constData());

@@ -67,7 +67,8 @@ GameWindow::GameWindow(WindowOptions options)
   });
   setWindowTitle(scene::kInitialCaption);
   setFocusPolicy(Qt::StrongFocus);
-  setMouseTracking(true);  // the pointer steers the paddle
+  setMouseTracking(true);                  // the pointer steers the paddle
+  setAttribute(Qt::WA_AcceptTouchEvents);  // and so does a finger
   setAttribute(Qt::WA_OpaquePaintEvent);
   const QSize size = default_size(QGuiApplication::primaryScreen());
   setMinimumSize(QSize(kDesignWidthPx / 4, kDesignHeightPx / 4).boundedTo(size));
@@ -76,6 +77,8 @@ GameWindow::GameWindow(WindowOptions options)
   tick_timer_.setTimerType(Qt::PreciseTimer);
   tick_timer_.setSingleShot(true);
   connect(&tick_timer_, &QTimer::timeout, this, [this] { on_timer(); });
+
+  connect(&pad_timer_, &QTimer::timeout, this, [this] { read_pads(); });
 
   replay_timer_.setTimerType(Qt::PreciseTimer);
   replay_timer_.setSingleShot(true);
@@ -166,6 +169,7 @@ void GameWindow::paintEvent(QPaintEvent* ev) {
     QTimer::singleShot(0, this, [this] {
       prepare_buttons(runtime_.scene(), viewport(), cache_);
       if (!sound_) sound_ = std::make_unique<Sound>();
+      if (!pads_ && !player_) start_pads();
       // The theme's icon (the installed one), else the game's own.
       setWindowIcon(QIcon::fromTheme(kAppId, QIcon(":/org.zandovik.Zandovik.png")));
       for (const auto& warning : missing_font_warnings())
@@ -218,10 +222,9 @@ void GameWindow::after_event() {
   arm_timer();
   // While the ball is in play (launched, and play neither paused, over nor
   // between levels) the screen stays awake.
-  const auto& s = runtime_.state();
-  screensaver_.want(isActiveWindow() && scene.get(Named::Timer1).interval > 0 &&
-                    (s.stepx != 0 || s.stepy != 0));
+  screensaver_.want(isActiveWindow() && ball_in_flight());
   steer();
+  arm_pads();
 }
 
 void GameWindow::arm_timer() {
@@ -237,7 +240,9 @@ void GameWindow::arm_timer() {
 
 void GameWindow::on_timer() {
   try {
-    steer();  // before the paddle's tick
+    // Before the paddle's tick.
+    read_pads();
+    steer();
     const double now = clock_.now();
     recorder_.advance(now);
     runtime_.advance_to(now);
@@ -275,6 +280,7 @@ void GameWindow::focusOutEvent(QFocusEvent*) {
 }
 
 void GameWindow::changeEvent(QEvent* ev) {
+  if (ev->type() == QEvent::ActivationChange) arm_pads();
   if ((ev->type() == QEvent::ActivationChange && !isActiveWindow()) ||
       (ev->type() == QEvent::WindowStateChange && isMinimized()))
     focus_lost();
@@ -285,6 +291,7 @@ void GameWindow::focus_lost() {
   if (!runtime_.shown()) return;
   // No key can stay held while the window is away.
   if (!keys_.flush()) feed(game::Input::key(false, 0, 0, clock_.now()));
+  pad_dir_ = 0;  // released with the keys
   // A player who looks away finds the game paused: the window presses P for
   // them, so the Pause button shows and play waits for a click.
   if (runtime_.scene().get(Named::Timer1).interval > 0)
@@ -305,29 +312,6 @@ std::optional<Named> GameWindow::button_at(QPointF pos) const {
     }
   }
   return best;
-}
-
-void GameWindow::mousePressEvent(QMouseEvent* ev) {
-  if (ev->button() != Qt::LeftButton || player_) return;
-  pressed_ = button_at(ev->position());
-  if (pressed_) {
-    const auto& b = runtime_.scene().get(*pressed_);
-    update(ratio().logical(viewport().rect(b)).adjusted(-2, -2, 2, 2));
-  }
-}
-
-void GameWindow::mouseReleaseEvent(QMouseEvent* ev) {
-  if (ev->button() != Qt::LeftButton || !pressed_) return;
-  const Named pressed = *pressed_;
-  pressed_.reset();
-  update();
-  if (button_at(ev->position()) != pressed) return;
-  try {
-    feed(game::Input::click(pressed, clock_.now()));
-  } catch (const std::exception& e) {
-    std::fprintf(stderr, "zandovik: %s\n", e.what());
-  }
-  after_event();
 }
 
 void GameWindow::closeEvent(QCloseEvent* ev) {

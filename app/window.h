@@ -10,6 +10,7 @@
 
 #include "app/frames.h"
 #include "app/key_repeat.h"
+#include "app/pads.h"
 #include "app/pointer.h"
 #include "app/render.h"
 #include "app/screensaver.h"
@@ -59,6 +60,7 @@ class GameWindow : public QWidget {
   void mouseReleaseEvent(QMouseEvent*) override;
   void mouseMoveEvent(QMouseEvent*) override;
   void closeEvent(QCloseEvent*) override;
+  bool event(QEvent*) override;
   void changeEvent(QEvent*) override;
   void showEvent(QShowEvent*) override;
 
@@ -71,10 +73,18 @@ class GameWindow : public QWidget {
   void on_timer();
   void focus_lost();
   bool play_runs() const;
+  bool ball_in_flight() const;
+  std::optional<scene::Named> visible_button() const;
+  void start_pads();
+  void arm_pads();
+  void read_pads();
   QRectF board() const;
   void steer();
   void release_pointer();
   void show_cursor(QPointF pos);
+  void aim_at(QPointF pos);
+  void press_at(QPointF pos);
+  void release_at(QPointF pos);
   Viewport viewport() const;
   PixelRatio ratio() const { return {devicePixelRatioF()}; }
   std::optional<scene::Named> button_at(QPointF pos) const;
@@ -89,6 +99,14 @@ class GameWindow : public QWidget {
   int pointer_key_ = 0;  // the arrow held for the pointer
   std::uint64_t stalls_aimed_ = 0;
   bool steering_ = false, cursor_hidden_ = false;
+  // Loaded after the first frame, as the sound.
+  std::unique_ptr<Gamepads> pads_;
+  QTimer pad_timer_;
+  int pad_count_ = 0;      // pads plugged in at the last read
+  int pad_dir_ = 0;        // the direction held for the pads: -1, 0, 1
+  int pad_key_ = 0;        // and its arrow
+  bool pad_wait_ = false;  // held across a stall: wait until let go
+  std::uint64_t stalls_padded_ = 0;
   ScreenSaverInhibit screensaver_;
   game::Recorder recorder_;
   std::unique_ptr<game::ReplayPlayer> player_;

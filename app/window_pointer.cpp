@@ -1,6 +1,8 @@
-// The window's pointer: it steers the paddle by holding the arrows for the
-// player (app/pointer.h), and the cursor hides over the board in play.
+// The window's pointer and touch: they steer the paddle by holding the
+// arrows for the player (app/pointer.h), and the cursor hides over the
+// board in play. Clicks and taps keep their one job: the buttons.
 #include <QMouseEvent>
+#include <QTouchEvent>
 
 #include "app/window.h"
 #include "game/rules.h"
@@ -25,14 +27,67 @@ QRectF GameWindow::board() const {
 }
 
 void GameWindow::mouseMoveEvent(QMouseEvent* ev) {
-  if (player_ || !play_runs()) return;
-  if (board().contains(ev->position())) {
-    const QPoint device = ratio().device(ev->position());
-    pointer_.aim(viewport().to_twips(device).x());
-    stalls_aimed_ = runtime_.stalls();
-    steer();
-  }
+  aim_at(ev->position());
   show_cursor(ev->position());
+}
+
+void GameWindow::aim_at(QPointF pos) {
+  if (player_ || !play_runs() || !board().contains(pos)) return;
+  pointer_.aim(viewport().to_twips(ratio().device(pos)).x());
+  stalls_aimed_ = runtime_.stalls();
+  steer();
+}
+
+void GameWindow::mousePressEvent(QMouseEvent* ev) {
+  if (ev->button() == Qt::LeftButton) press_at(ev->position());
+}
+
+void GameWindow::mouseReleaseEvent(QMouseEvent* ev) {
+  if (ev->button() == Qt::LeftButton) release_at(ev->position());
+}
+
+void GameWindow::press_at(QPointF pos) {
+  if (player_) return;
+  pressed_ = button_at(pos);
+  if (pressed_) {
+    const auto& b = runtime_.scene().get(*pressed_);
+    update(ratio().logical(viewport().rect(b)).adjusted(-2, -2, 2, 2));
+  }
+}
+
+void GameWindow::release_at(QPointF pos) {
+  if (!pressed_) return;
+  const Named pressed = *pressed_;
+  pressed_.reset();
+  update();
+  if (button_at(pos) != pressed) return;
+  feed(game::Input::click(pressed, clock_.now()));
+}
+
+// A finger is the pointer: on the board it steers, on a button it presses
+// it. Taken here, so the toolkit makes no mouse events of it and a tap on
+// the board is no click.
+bool GameWindow::event(QEvent* ev) {
+  const auto type = ev->type();
+  if (type != QEvent::TouchBegin && type != QEvent::TouchUpdate && type != QEvent::TouchEnd &&
+      type != QEvent::TouchCancel)
+    return QWidget::event(ev);
+  auto* touch = static_cast<QTouchEvent*>(ev);
+  touch->accept();
+  if (type == QEvent::TouchCancel) {
+    pressed_.reset();
+    update();
+    return true;
+  }
+  if (touch->points().isEmpty()) return true;
+  const QPointF pos = touch->points().first().position();  // the first finger steers
+  if (type == QEvent::TouchBegin) press_at(pos);
+  if (pressed_) {
+    if (type == QEvent::TouchEnd) release_at(pos);
+  } else if (type != QEvent::TouchEnd) {
+    aim_at(pos);
+  }
+  return true;
 }
 
 void GameWindow::show_cursor(QPointF pos) {

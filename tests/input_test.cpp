@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QTest>
 #include <functional>
 #include <vector>
 
@@ -132,6 +133,46 @@ TEST(Input, LosingTheFocusDuringPlayPausesAndStopsThePaddle) {
   w.runtime().sync_timers();
   QCoreApplication::sendEvent(&w, &out);
   EXPECT_FALSE(w.runtime().scene().get(Named::pause).visible);
+}
+
+// One finger at a design point (twips), through the toolkit's own path for
+// a touch screen.
+void touch(GameWindow& w, QEvent::Type type, double x, double y) {
+  static QPointingDevice* screen = QTest::createTouchDevice();
+  const QPoint pos =
+      Viewport::fit(w.size()).rect(static_cast<float>(x), static_cast<float>(y), 1, 1).center();
+  auto seq = QTest::touchEvent(&w, screen);
+  if (type == QEvent::TouchBegin) seq.press(0, pos, &w);
+  if (type == QEvent::TouchUpdate) seq.move(0, pos, &w);
+  if (type == QEvent::TouchEnd) seq.release(0, pos, &w);
+}
+
+TEST(Touch, AFingerOnTheBoardSteersAndATapOnAButtonClicksIt) {
+  GameWindow w;
+  w.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+  auto& s = w.runtime().state();
+  const auto& pause = w.runtime().scene().get(Named::pause);
+  // Right of the resting paddle: the window holds Right for the finger.
+  touch(w, QEvent::TouchBegin, 7000, 5000);
+  EXPECT_EQ(s.paddledir, 1);
+  touch(w, QEvent::TouchUpdate, 1000, 5000);
+  EXPECT_EQ(s.paddledir, 2);
+  touch(w, QEvent::TouchEnd, 1000, 5000);
+  EXPECT_FALSE(pause.visible) << "a tap on the board is no click";
+
+  send_key(w, QEvent::KeyPress, Qt::Key_P, 100);
+  ASSERT_TRUE(pause.visible);
+  EXPECT_EQ(s.paddledir, 0) << "the key took over";
+  const double x = pause.left + pause.width / 2, y = pause.top + pause.height / 2;
+  // Pressed on the button and lifted elsewhere: no click, as with the mouse.
+  touch(w, QEvent::TouchBegin, x, y);
+  touch(w, QEvent::TouchEnd, 7000, 5000);
+  EXPECT_TRUE(pause.visible);
+  EXPECT_EQ(s.paddledir, 0) << "paused, a finger steers nothing";
+  touch(w, QEvent::TouchBegin, x, y);
+  touch(w, QEvent::TouchEnd, x, y);
+  EXPECT_FALSE(pause.visible);
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 # Sourced by the real-window tests that count ok/not ok: a folder of the
 # test's own, a private Xvfb, the screenshot helpers, and a cleanup that
 # ends the game, the X server and any pid in `helpers`, shows the cores
-# of a game that died by a signal, and removes the folder.
+# of a game that died by a signal, and removes the folder (KEEP_WORK=DIR
+# keeps a copy of it, to look at a failure).
 work=$(mktemp -d)
 passed=0
 failed=0
@@ -11,6 +12,7 @@ cleanup() {
   kill "${game_pid:-}" "${helpers[@]}" "${xvfb_pid:-}" 2>/dev/null
   wait 2>/dev/null
   show_cores "$work"
+  [ -n "${KEEP_WORK:-}" ] && cp -r "$work" "$KEEP_WORK"
   rm -rf "$work"
 }
 trap cleanup EXIT
