@@ -11,7 +11,6 @@ xctl=${XCTL:?}
 script=${ZANDOVIK_SCRIPT:?}
 pad_probe=${PAD_PROBE:?}
 . "$(dirname "${BASH_SOURCE[0]}")/session.sh"
-paddle_at() { is_colour "$1" 6850 "255 128 0"; }
 pause_shows() { is_colour 3460 2980 "225 225 225"; }
 mkfifo "$work/pad"
 : >"$work/pad.log"

@@ -12,17 +12,6 @@ xctl=${XCTL:?}
 script=${ZANDOVIK_SCRIPT:?}
 cursor=${CURSOR_PROBE:?}
 . "$(dirname "${BASH_SOURCE[0]}")/session.sh"
-paddle_at() { is_colour "$1" 6850 "255 128 0"; }
-# point X Y: the pointer to a design point (a step aside and back, so that
-# it is new motion even where it already was).
-point() {
-  local xy
-  shot && xy=$("$probe" "$work/shot.png" --screen "$1" "$2") || return 1
-  # shellcheck disable=SC2086
-  set -- $xy
-  xdotool mousemove $(($1 + 1)) "$2" mousemove "$1" "$2"
-}
-steered_to() { point "$1" 6000 && sleep 0.3 && paddle_at "$1"; }
 pause_shows() { is_colour 3460 2980 "225 225 225"; }
 
 launch "$work/game.log" "$bin" --record "$work/game.rec"

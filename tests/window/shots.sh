@@ -36,3 +36,15 @@ click_at() {
   xdotool mousemove $xy click 1
 }
 
+# point X Y: the pointer to a design point (a step aside and back, so that
+# it is new motion even where it already was).
+point() {
+  local xy
+  shot && xy=$("$probe" "$work/shot.png" --screen "$1" "$2") || return 1
+  # shellcheck disable=SC2086
+  set -- $xy
+  xdotool mousemove $(($1 + 1)) "$2" mousemove "$1" "$2"
+}
+paddle_at() { is_colour "$1" 6850 "255 128 0"; }
+# The pointer over the board at X, and the paddle under it a moment later.
+steered_to() { point "$1" 6000 && sleep 0.3 && paddle_at "$1"; }

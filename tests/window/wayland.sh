@@ -2,7 +2,8 @@
 # The game native on Wayland: weston (X11 backend, pixman renderer) nested
 # in a private Xvfb, the game on Qt's wayland platform, judged from
 # screenshots: the board, held Right reaching the wall, P and Pause, F1,
-# the pause when another client takes the focus, F11, close.
+# the pointer steering the paddle, the pause when another client takes the
+# focus, F11, close.
 set -uo pipefail
 bin=$1
 probe=${SHOT_PROBE:?}
@@ -51,6 +52,8 @@ click_at 1000 6000
 xdotool keydown Right
 if wait_for 5 is_colour 8300 6850 "255 128 0"; then ok "holding Right takes the paddle to the right wall"; else not_ok "holding Right takes the paddle to the right wall"; fi
 xdotool keyup Right
+# The pointer steers natively too: weston passes the X pointer's motion on.
+if wait_for 10 steered_to 1500; then ok "the pointer takes the paddle to it"; else not_ok "the pointer did not steer the paddle"; fi
 
 # The Pause button's face, at two points away from its caption.
 pause_shows() { is_colour 3460 2980 "225 225 225" || is_colour 3420 4250 "225 225 225"; }
