@@ -52,10 +52,19 @@ void FramePacer::schedule(const QRegion& region) {
 bool FramePacer::eventFilter(QObject* watched, QEvent* ev) {
   // The window's own handling of a frame request repaints everything; only
   // what changed is painted here.
-  if (ev->type() == QEvent::UpdateRequest && watched == window_->windowHandle() &&
-      !pending_.isEmpty()) {
-    window_->repaint(std::exchange(pending_, QRegion()));
-    return true;
+  if (ev->type() == QEvent::UpdateRequest && watched == window_->windowHandle()) {
+    bool again = false;
+    if (before_frame_) {
+      auto [more, wanted] = before_frame_();
+      pending_ += more;
+      again = wanted;
+    }
+    // The next frame when the compositor is ready for it.
+    if (again) window_->windowHandle()->requestUpdate();
+    if (!pending_.isEmpty()) {
+      window_->repaint(std::exchange(pending_, QRegion()));
+      return true;
+    }
   }
   return QObject::eventFilter(watched, ev);
 }

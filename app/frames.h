@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QRegion>
 #include <QWidget>
+#include <functional>
+#include <utility>
 
 #include "app/render.h"
 
@@ -26,6 +28,12 @@ class FramePacer : public QObject {
   // Once the window has its native window.
   void shown();
   void schedule(const QRegion& region);
+  bool paced() const { return paced_; }
+  // Asked at each frame: more to repaint, and whether another frame is
+  // wanted after it (something still moving).
+  void set_before_frame(std::function<std::pair<QRegion, bool>()> f) {
+    before_frame_ = std::move(f);
+  }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* ev) override;
@@ -34,6 +42,7 @@ class FramePacer : public QObject {
   QWidget* window_;
   bool paced_ = false;
   QRegion pending_;
+  std::function<std::pair<QRegion, bool>()> before_frame_;
 };
 
 }  // namespace zandovik::app

@@ -127,6 +127,7 @@ int main(int argc, char** argv) {
   app::WindowOptions options;
   options.version = ZANDOVIK_VERSION;
   options.record = line.record;
+  options.smooth = !line.draw_at_ticks;
   const std::string& replay_path = line.replay;
   if (!replay_path.empty()) {
     try {

@@ -47,6 +47,10 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
       (std::strcmp(arg, "--record") == 0 ? line.record : line.replay) = argv[++i];
       continue;
     }
+    if (std::strcmp(arg, "--draw-at-ticks") == 0) {
+      line.draw_at_ticks = true;
+      continue;
+    }
     if (qt_option(arg, takes_value)) {
       if (takes_value && has_value) {
         const char* name = arg[1] == '-' ? arg + 2 : arg + 1;
@@ -74,8 +78,11 @@ void print_help() {
       "  --record FILE   write the game into FILE as it goes: every input and its time,\n"
       "                  every seed drawn, and checksums of the state\n"
       "  --replay FILE   play a recording back in the window, at the speed it was made;\n"
-      "                  prints \"replay matches\" at its end, or where it parted\n\n"
-      "Without them the game reads and writes no files.\n"
+      "                  prints \"replay matches\" at its end, or where it parted\n"
+      "  --draw-at-ticks draw the ball, the paddle and the logo only where the game's\n"
+      "                  ticks put them (40 and 20 times a second) instead of moving\n"
+      "                  them smoothly between ticks at the display's refresh rate\n\n"
+      "Without --record and --replay the game reads and writes no files.\n"
       "It opens on the Wayland display in WAYLAND_DISPLAY, else on the X display in\n"
       "DISPLAY (or -display). Qt's other options (-platform, -style, ...) are taken too.\n",
       kUsage);

@@ -6,7 +6,8 @@
 namespace zandovik::app {
 
 inline constexpr const char* kUsage =
-    "usage: zandovik [--help] [--version] [--record FILE | --replay FILE] [-display DISPLAY] "
+    "usage: zandovik [--help] [--version] [--record FILE | --replay FILE] [--draw-at-ticks] "
+    "[-display DISPLAY] "
     "[-platform NAME]";
 
 struct CommandLine {
@@ -15,6 +16,7 @@ struct CommandLine {
   std::string record, replay;  // --record FILE, --replay FILE
   std::string platform;        // -platform
   std::string display;         // -display
+  bool draw_at_ticks = false;  // --draw-at-ticks: no frames between the ticks
 };
 
 CommandLine parse_command_line(int argc, const char* const* argv);

@@ -342,7 +342,30 @@ void paint_scene(QPainter& p, const scene::Scene& s, const Viewport& vp, const Q
   }
   p.fillRect(client.intersected(clip), to_qcolor(scene::kDefaultFace));
   p.setClipRect(client.intersected(clip));
+  // The clip in twips, with room for edges and rounding: most elements are
+  // left out by four comparisons.
+  const double margin = 8 / vp.scale;
+  const double cx0 = (clip.left() - vp.ox) / vp.scale - margin;
+  const double cy0 = (clip.top() - vp.oy) / vp.scale - margin;
+  const double cx1 = (clip.right() + 1 - vp.ox) / vp.scale + margin;
+  const double cy1 = (clip.bottom() + 1 - vp.oy) / vp.scale + margin;
+  auto far = [&](float left, float top, const Element& e) {
+    return !e.autosize && (left > cx1 || top > cy1 || left + e.width < cx0 || top + e.height < cy0);
+  };
   for (const Element* e : s.paint_order()) {
+    if (!opts.drawn && far(e->left, e->top, *e)) continue;
+    const DrawnAt* moved = nullptr;
+    if (opts.drawn)
+      for (const DrawnAt& d : *opts.drawn)
+        if (d.e == e) moved = &d;
+    if (moved) {
+      Element at = *e;
+      at.left = moved->left;
+      at.top = moved->top;
+      if (vp.rect(at).adjusted(-2, -2, 2, 2).intersects(clip))
+        paint_element(p, at, vp, opts.cache, false);
+      continue;
+    }
     if (!vp.rect(*e).adjusted(-2, -2, 2, 2).intersects(clip) && !e->autosize) continue;
     paint_element(p, *e, vp, opts.cache, false);
   }

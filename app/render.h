@@ -89,10 +89,17 @@ class RenderCache {
   double scale_ = 0;
 };
 
+// An element drawn away from where the rules have it: between two ticks.
+struct DrawnAt {
+  const scene::Element* e;
+  float left, top;
+};
+
 struct PaintOptions {
-  bool buttons = true;                      // draw visible buttons on top
-  const scene::Element* pressed = nullptr;  // a button held down by the mouse
-  RenderCache* cache = nullptr;             // none: draw everything afresh
+  bool buttons = true;                          // draw visible buttons on top
+  const std::vector<DrawnAt>* drawn = nullptr;  // moving elements between ticks
+  const scene::Element* pressed = nullptr;      // a button held down by the mouse
+  RenderCache* cache = nullptr;                 // none: draw everything afresh
 };
 
 // Rectangles to repaint, joined where painting the space between costs less

@@ -62,6 +62,7 @@ GameWindow::GameWindow(WindowOptions options)
         feed(game::Input::key(down, virtual_key(key), shift_state(mods), clock_.now()));
         after_event();
       }) {
+  smooth_ = options.smooth;
   runtime_.set_on_cue([this](game::Cue c, int value) {
     if (sound_ && !muted_) sound_->play(c, value);
   });
@@ -79,6 +80,13 @@ GameWindow::GameWindow(WindowOptions options)
   connect(&tick_timer_, &QTimer::timeout, this, [this] { on_timer(); });
 
   connect(&pad_timer_, &QTimer::timeout, this, [this] { read_pads(); });
+  frame_timer_.setTimerType(Qt::PreciseTimer);
+  frame_timer_.setSingleShot(true);
+  connect(&frame_timer_, &QTimer::timeout, this, [this] { on_frame_timer(); });
+  frames_paced_.set_before_frame([this] {
+    QRegion r = redraw_motion(clock_.now());
+    return std::make_pair(r, want_frames());
+  });
 
   replay_timer_.setTimerType(Qt::PreciseTimer);
   replay_timer_.setSingleShot(true);
@@ -159,6 +167,7 @@ void GameWindow::paintEvent(QPaintEvent* ev) {
   PaintOptions opts;
   opts.cache = &cache_;
   if (pressed_) opts.pressed = &runtime_.scene().get(*pressed_);
+  if (!drawn_.empty()) opts.drawn = &drawn_;
   const Viewport vp = viewport();
   // Each rectangle on its own: the space between two is left alone.
   for (const QRect& r : ev->region()) {
@@ -185,6 +194,8 @@ void GameWindow::resizeEvent(QResizeEvent*) {
   // for the upload) first, so a size that does not fit ends cleanly.
   const QSize image = ratio().device(size());
   need_room(2.0 * 4 * image.width() * image.height());
+  motion_.snap();
+  drawn_.clear();
   update();
   if (frames_ > 0)
     QTimer::singleShot(0, this, [this] { prepare_buttons(runtime_.scene(), viewport(), cache_); });
@@ -198,16 +209,119 @@ void GameWindow::push_dirty() {
     generation_seen_ = runtime_.generation();
     dirty.all = true;
   }
-  if (dirty.all) {
-    frames_paced_.schedule(rect());
+  const QRegion region =
+      dirty.all ? QRegion(rect()) : damage(scene, dirty, buttons, viewport(), ratio());
+  if (region.isEmpty()) return;
+  if (frame_timer_.isActive()) {
+    frame_pending_ += region;  // painted with the next frame
+  } else {
+    frames_paced_.schedule(region);
+  }
+}
+
+// Where the moving elements went since the last look: a tick's move is
+// drawn between its two places, anything else outright; while play stands
+// still, exactly where the rules have them.
+void GameWindow::observe_motion() {
+  const auto& scene = runtime_.scene();
+  if (motion_generation_ != runtime_.generation()) {
+    motion_generation_ = runtime_.generation();
+    drawn_.clear();  // those elements are gone; the whole window repaints
+    motion_ = Motion();
+  }
+  motion_.observe(scene, tick_ran_ ? tick_at_ : clock_.now(), tick_ran_,
+                  scene.get(Named::Timer2).interval, scene.get(Named::Timer3).interval);
+  tick_ran_ = false;
+  if (!smooth_ || !play_runs()) motion_.snap();
+  const QRegion r = redraw_motion(clock_.now());
+  if (!r.isEmpty()) {
+    if (frame_timer_.isActive()) {
+      frame_pending_ += r;
+    } else {
+      frames_paced_.schedule(r);
+    }
+  }
+  arm_frames();
+}
+
+// The drawn places at `now`, and the region they leave and take.
+QRegion GameWindow::redraw_motion(double now) {
+  if (!smooth_ && drawn_.empty()) return {};
+  std::vector<DrawnAt> next = motion_.drawn(runtime_.scene(), now, want_frames());
+  auto place = [](const std::vector<DrawnAt>& list, const scene::Element* e) {
+    for (const DrawnAt& d : list)
+      if (d.e == e) return std::make_pair(d.left, d.top);
+    return std::make_pair(e->left, e->top);
+  };
+  std::vector<QRect> rects;
+  const Viewport vp = viewport();
+  const PixelRatio pr = ratio();
+  auto add = [&](const std::vector<DrawnAt>& list) {
+    for (const DrawnAt& d : list) {
+      const auto before = place(drawn_, d.e), after = place(next, d.e);
+      if (before == after) continue;
+      for (const auto& [x, y] : {before, after})
+        rects.push_back(pr.logical(vp.rect(x, y, d.e->width, d.e->height).adjusted(-3, -3, 3, 3)));
+    }
+  };
+  add(drawn_);
+  add(next);
+  drawn_ = std::move(next);
+  QRegion region;
+  for (const QRect& r : coalesce(std::move(rects), 128 * 128)) region += r;
+  return region;
+}
+
+bool GameWindow::want_frames() const {
+  // A hidden, minimised or covered-up window gets no frames of its own.
+  const QWindow* handle = windowHandle();
+  return smooth_ && play_runs() && handle && handle->isExposed() && !isMinimized() &&
+         motion_.moving(clock_.now(), game::kPlayInterval);
+}
+
+// On X11, a frame each refresh while something moves between the ticks.
+void GameWindow::arm_frames() {
+  if (frames_paced_.paced()) return;  // the compositor asks for the frames
+  if (!want_frames()) {
+    if (frame_timer_.isActive()) {
+      frame_timer_.stop();
+      if (!frame_pending_.isEmpty()) update(std::exchange(frame_pending_, QRegion()));
+    }
     return;
   }
-  const QRegion region = damage(scene, dirty, buttons, viewport(), ratio());
-  if (!region.isEmpty()) frames_paced_.schedule(region);
+  if (frame_timer_.isActive()) return;
+  const double now = clock_.now();
+  next_frame_ = std::max(next_frame_ + frame_interval_, now);
+  frame_timer_.start(std::max(0, static_cast<int>(std::ceil(next_frame_ - now))));
+}
+
+void GameWindow::on_frame_timer() {
+  const QRegion r = std::exchange(frame_pending_, QRegion()) + redraw_motion(clock_.now());
+  // A frame hands over few rectangles: the ball's way and the tick's
+  // changes around it are joined where the space between costs less.
+  std::vector<QRect> rects(r.begin(), r.end());
+  for (const QRect& joined : coalesce(std::move(rects), 128 * 128)) update(joined);
+  arm_frames();
+}
+
+void GameWindow::follow_refresh_rate() {
+  const QScreen* s = screen();
+  double rate = s ? s->refreshRate() : 60;
+  if (!(rate >= 30 && rate <= 360)) rate = 60;  // an unknown rate counts as 60 Hz
+  frame_interval_ = 1000.0 / rate;
 }
 
 void GameWindow::showEvent(QShowEvent*) {
   frames_paced_.shown();
+  if (QWindow* handle = windowHandle(); handle && !refresh_followed_) {
+    refresh_followed_ = true;
+    auto follow_screen = [this](QScreen* s) {
+      follow_refresh_rate();
+      if (s) connect(s, &QScreen::refreshRateChanged, this, [this] { follow_refresh_rate(); });
+    };
+    connect(handle, &QWindow::screenChanged, this, follow_screen);
+    follow_screen(handle->screen());
+  }
 }
 
 void GameWindow::after_event() {
@@ -219,6 +333,7 @@ void GameWindow::after_event() {
     setWindowTitle(QString::fromStdString(scene.window_caption()));
   }
   push_dirty();
+  observe_motion();
   arm_timer();
   // While the ball is in play (launched, and play neither paused, over nor
   // between levels) the screen stays awake.
@@ -244,8 +359,16 @@ void GameWindow::on_timer() {
     read_pads();
     steer();
     const double now = clock_.now();
+    const auto due = runtime_.next_due();
+    const bool stalled = runtime_.stalled();
+    const auto stalls = runtime_.stalls();
+    const auto generation = runtime_.generation();
     recorder_.advance(now);
     runtime_.advance_to(now);
+    // Only the ticks ran: what they moved is drawn on its way.
+    tick_ran_ = !stalled && !runtime_.stalled() && stalls == runtime_.stalls() &&
+                generation == runtime_.generation();
+    tick_at_ = due ? std::min(*due, now) : now;
     recorder_.checkpoint(now, runtime_);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "zandovik: %s\n", e.what());

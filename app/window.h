@@ -10,6 +10,7 @@
 
 #include "app/frames.h"
 #include "app/key_repeat.h"
+#include "app/motion.h"
 #include "app/pads.h"
 #include "app/pointer.h"
 #include "app/render.h"
@@ -38,6 +39,7 @@ struct WindowOptions {
   std::string version;                    // written into a recording
   std::string record;                     // record the game into this file
   std::optional<game::Recording> replay;  // play this instead of taking input
+  bool smooth = true;                     // motion drawn between the ticks
 };
 
 class GameWindow : public QWidget {
@@ -69,6 +71,12 @@ class GameWindow : public QWidget {
   void play_recording();
   void after_event();
   void push_dirty();
+  void observe_motion();
+  QRegion redraw_motion(double now);
+  bool want_frames() const;
+  void arm_frames();
+  void on_frame_timer();
+  void follow_refresh_rate();
   void arm_timer();
   void on_timer();
   void focus_lost();
@@ -121,6 +129,19 @@ class GameWindow : public QWidget {
   std::unique_ptr<Sound> sound_;
   bool muted_ = false;  // M, for this run
   FramePacer frames_paced_{this};
+  // Smooth motion: where the moving elements are drawn between the ticks,
+  // and on X11 the frames paced at the screen's refresh rate while they
+  // move (on Wayland the compositor's frame callbacks pace them).
+  bool smooth_ = true;
+  Motion motion_;
+  std::vector<DrawnAt> drawn_;
+  std::uint64_t motion_generation_ = 0;
+  bool tick_ran_ = false;  // only ticks ran since the last look, at tick_at_
+  double tick_at_ = 0;
+  QTimer frame_timer_;
+  double frame_interval_ = 1000.0 / 60, next_frame_ = 0;
+  QRegion frame_pending_;  // changes that wait for the next frame
+  bool refresh_followed_ = false;
 };
 
 }  // namespace zandovik::app

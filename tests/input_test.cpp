@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QTest>
 #include <functional>
 #include <vector>
@@ -173,6 +174,27 @@ TEST(Touch, AFingerOnTheBoardSteersAndATapOnAButtonClicksIt) {
   touch(w, QEvent::TouchBegin, x, y);
   touch(w, QEvent::TouchEnd, x, y);
   EXPECT_FALSE(pause.visible);
+}
+
+// Paused, the picture is the rules' own: nothing is drawn on its way.
+TEST(Motion, APausedWindowDrawsTheRulesPositions) {
+  GameWindow w;
+  w.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+  send_key(w, QEvent::KeyPress, Qt::Key_Right, 100);
+  run_events(150);  // the ball flies, drawn between its ticks
+  ASSERT_TRUE(w.runtime().state().stepx != 0 || w.runtime().state().stepy != 0);
+  send_key(w, QEvent::KeyPress, Qt::Key_P, 300);
+  ASSERT_TRUE(w.runtime().scene().get(Named::pause).visible);
+  QImage rules(w.size(), QImage::Format_RGB32);
+  QPainter p(&rules);
+  RenderCache cache;  // painted as the window paints, through its cache
+  PaintOptions opts;
+  opts.cache = &cache;
+  paint_scene(p, w.runtime().scene(), Viewport::fit(w.size()), rules.rect(), opts);
+  p.end();
+  const QImage got = w.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  EXPECT_EQ(got, rules);
 }
 
 }  // namespace

@@ -128,9 +128,11 @@ TEST(Process, AFailedStartNamesWhatFailed) {
 TEST(Process, TheCommandLineTakesOursAndLetsQtsThrough) {
   using Action = CommandLine::Action;
   const char* play[] = {"zandovik", "-platform", "xcb",      "--display", ":3",
-                        "-style",   "fusion",    "--record", "a.rec"};
-  const CommandLine line = parse_command_line(9, play);
+                        "-style",   "fusion",    "--record", "a.rec",     "--draw-at-ticks"};
+  const CommandLine line = parse_command_line(10, play);
   EXPECT_EQ(line.action, Action::play);
+  EXPECT_TRUE(line.draw_at_ticks);
+  EXPECT_FALSE(parse_command_line(3, play).draw_at_ticks);
   EXPECT_EQ(line.platform, "xcb");
   EXPECT_EQ(line.display, ":3");
   EXPECT_EQ(line.record, "a.rec");

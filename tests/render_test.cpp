@@ -7,6 +7,7 @@
 #include <QImage>
 
 #include "app/fonts.h"
+#include "app/motion.h"
 #include "tests/harness.h"
 
 namespace zandovik::app {
@@ -19,6 +20,16 @@ QImage render(Harness& h, QSize size) {
   QPainter p(&img);
   Viewport vp = Viewport::fit(size);
   paint_scene(p, h.ui(), vp, QRect(QPoint(0, 0), size));
+  p.end();
+  return img;
+}
+
+QImage render(Harness& h, QSize size, const std::vector<DrawnAt>& drawn) {
+  QImage img(size, QImage::Format_RGB32);
+  QPainter p(&img);
+  PaintOptions opts;
+  opts.drawn = &drawn;
+  paint_scene(p, h.ui(), Viewport::fit(size), QRect(QPoint(0, 0), size), opts);
   p.end();
   return img;
 }
@@ -157,6 +168,60 @@ TEST(Render, AHugeWindowIsPaintedWholeWithinTheCacheBudget) {
   // A second frame finds what the first kept: nothing is thrown away.
   paint_scene(p, h.ui(), vp, QRect(QPoint(0, 0), size), opts);
   EXPECT_EQ(cache.size(), kept);
+}
+
+// Between two ticks the ball and the paddle are drawn on their way, by the
+// share of the interval gone: at 0 where the last tick found them, at one
+// half halfway, pixel for pixel as if the rules had put them there.
+TEST(Motion, BetweenTwoTicksTheBallAndPaddleAreDrawnOnTheirWay) {
+  Harness h;
+  const QSize size(1136, 978);
+  auto& ui = h.ui();
+  const auto& ball = h.el(scene::Named::ball);
+  const auto& paddle = h.el(scene::Named::paddle);
+  ui.move(ball, 2000, 4000);
+  ui.set_left(paddle, 1000);
+  Motion m;
+  m.observe(ui, 0, false, 25, 50);
+  const QImage before = render(h, size);
+
+  ui.move(ball, 2200, 3900);
+  ui.set_left(paddle, 1276);
+  m.observe(ui, 100, true, 25, 50);
+  EXPECT_EQ(render(h, size, m.drawn(ui, 100, true)), before) << "fraction 0";
+  EXPECT_EQ(render(h, size, m.drawn(ui, 90, true)), before) << "never before the last tick";
+  const QImage half = render(h, size, m.drawn(ui, 112.5, true));
+  EXPECT_TRUE(m.moving(112.5));
+  const QImage now = render(h, size);
+  EXPECT_EQ(render(h, size, m.drawn(ui, 125, true)), now) << "fraction 1";
+  EXPECT_EQ(render(h, size, m.drawn(ui, 140, true)), now) << "never beyond this tick";
+  EXPECT_FALSE(m.moving(125));
+
+  ui.move(ball, 2100, 3950);
+  ui.set_left(paddle, 1138);
+  EXPECT_EQ(half, render(h, size)) << "one half: halfway, pixel for pixel";
+}
+
+// A jump (anything but a tick, or a move no tick makes) is drawn outright,
+// and a stop draws the rules' positions at once.
+TEST(Motion, AJumpIsDrawnOutrightAndAStopDrawsTheRulesPositions) {
+  Harness h;
+  auto& ui = h.ui();
+  const auto& ball = h.el(scene::Named::ball);
+  Motion m;
+  m.observe(ui, 0, false, 25, 50);
+  ui.move(ball, 5000, 3000);
+  m.observe(ui, 10, false, 25, 50);
+  EXPECT_TRUE(m.drawn(ui, 12, true).empty());
+  ui.move(ball, 1000, 6000);
+  m.observe(ui, 20, true, 25, 50);
+  EXPECT_TRUE(m.drawn(ui, 30, true).empty()) << "too far for a tick";
+  ui.move(ball, 1100, 5900);
+  m.observe(ui, 45, true, 25, 50);
+  ASSERT_EQ(m.drawn(ui, 50, true).size(), 1u);
+  m.snap();
+  EXPECT_TRUE(m.drawn(ui, 50, true).empty());
+  EXPECT_FALSE(m.moving(50));
 }
 
 }  // namespace
