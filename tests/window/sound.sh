@@ -109,7 +109,9 @@ if [ -f "$lib" ] && unshare -m true 2>/dev/null; then
   if win=$(find_window "$game"); then
     play_a_ball 2
     kill -0 "$game" 2>/dev/null || fail "the game ended without libpulse: $(cat "$work/err")"
-    grep -q "^zandovik: no sound: " "$work/err" && [ "$(grep -c . "$work/err")" -eq 1 ] ||
+    # SDL needs libpulse too, so the gamepads may say a line of their own.
+    [ "$(grep -c "^zandovik: no sound: " "$work/err")" -eq 1 ] &&
+      ! grep -v -e "^zandovik: no sound: " -e "^zandovik: no gamepads: " "$work/err" | grep -q . ||
       fail "without libpulse, expected one 'no sound' line: $(cat "$work/err")"
   else
     fail "no window without libpulse: $(cat "$work/err")"
