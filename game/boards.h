@@ -1,0 +1,63 @@
+#pragma once
+// Boards of the player's own: a set of up to 100 patterns read from a board
+// file, put into the pattern table in place of the three built-in ones.
+//
+//   zandovik-boards 1
+//   # a comment
+//   board The Gate
+//   00000000111100000000
+//
+// Every refusal names the file and the line; nothing is half-loaded.
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "game/rules.h"
+
+namespace zandovik::game {
+
+inline constexpr const char* kBoardsMagic = "zandovik-boards 1";
+inline constexpr int kMaxBoards = 100;
+inline constexpr std::size_t kMaxBoardName = 40;
+inline constexpr std::size_t kMaxBoardFileBytes = 1u << 20;
+
+struct Board {
+  std::string name;  // may be empty
+  // Rows 1..10 of the pattern, 20 digits each; rows a file leaves out are
+  // twenty zeros.
+  std::array<std::string, kPatternRowsUsed> rows;
+  Board();
+};
+
+struct BoardSet {
+  std::vector<Board> boards;
+};
+
+// "FILE: line N: what is wrong".
+struct BoardError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+// Reads a board file: only a plain file (checked on the opened descriptor),
+// at most kMaxBoardFileBytes. Throws BoardError.
+BoardSet read_boards(const std::string& path);
+// The same from text already in memory; `where` names it in messages.
+BoardSet parse_boards(std::string_view text, const std::string& where);
+// The set as a board file's text; parse_boards reads it back the same.
+std::string format_boards(const BoardSet& set);
+// Why a board cannot be played (no brick of 1..8), or nothing.
+std::optional<std::string> board_problem(const Board& b);
+// A set ready to play: 1..100 boards, each playable. The first problem, with
+// the board's number, or nothing.
+std::optional<std::string> set_problem(const BoardSet& set);
+
+// Where `--boards NAME` and the driver's `boards NAME` find a set that
+// ships with the game: a bare name (no '/') is looked for in the build's
+// folder and then the installed one; anything else is a path.
+std::string boards_path(const std::string& name_or_path, const std::string& build_dir);
+
+}  // namespace zandovik::game
