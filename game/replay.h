@@ -108,6 +108,10 @@ class ReplayPlayer {
   bool done() const { return next_ >= rec_.lines.size(); }
   // The time of the next line.
   double next_at() const;
+  // The next line only advances the clock.
+  bool advances_next() const {
+    return !done() && rec_.lines[next_].second.kind == ReplayLine::Kind::advance;
+  }
   // Plays the next line. False once a checksum differs; parted() says where.
   bool step();
   // Plays every line; true if every checksum matched.
