@@ -131,7 +131,7 @@ int main(int argc, char** argv) {
   const std::string& replay_path = line.replay;
   if (!replay_path.empty()) {
     try {
-      options.replay = zandovik::game::Recording::read(replay_path, ZANDOVIK_VERSION);
+      options.replay = zandovik::game::RecordingFile::open(replay_path, ZANDOVIK_VERSION);
     } catch (const zandovik::game::ReplayError& e) {
       std::fprintf(stderr, "zandovik: %s\n", e.what());
       return 1;

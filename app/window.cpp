@@ -93,7 +93,7 @@ GameWindow::GameWindow(WindowOptions options)
   connect(&replay_timer_, &QTimer::timeout, this, [this] { play_recording(); });
   if (options.replay) {
     // The recording drives the game: its seeds, its input, its time.
-    player_ = std::make_unique<game::ReplayPlayer>(std::move(*options.replay), runtime_, rng_);
+    player_ = std::make_unique<game::ReplayPlayer>(std::move(options.replay), runtime_, rng_);
     play_recording();
     return;
   }
@@ -125,15 +125,12 @@ void GameWindow::feed(const game::Input& in) {
 
 // The recording's lines as their time comes, at the speed they were made.
 void GameWindow::play_recording() {
-  try {
-    while (!player_->done() && player_->next_at() <= clock_.now())
-      if (!player_->step()) break;
-  } catch (const std::exception& e) {
-    std::fprintf(stderr, "zandovik: the replay stopped: %s\n", e.what());
-    player_->stop();
-  }
+  while (!player_->done() && player_->next_at() <= clock_.now())
+    if (!player_->step()) break;
   after_event();
-  if (!player_->parted().empty()) {
+  if (!player_->error().empty()) {
+    std::fprintf(stderr, "zandovik: %s\n", player_->error().c_str());
+  } else if (!player_->parted().empty()) {
     std::printf("replay parted at %s: the checksum differs\n", player_->parted().c_str());
   } else if (player_->done()) {
     std::printf("replay matches\n");

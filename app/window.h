@@ -38,7 +38,7 @@ void set_toolkit_defaults();
 struct WindowOptions {
   std::string version;                    // written into a recording
   std::string record;                     // record the game into this file
-  std::optional<game::Recording> replay;  // play this instead of taking input
+  std::unique_ptr<game::RecordingFile> replay;  // play this instead of taking input
   bool smooth = true;                     // motion drawn between the ticks
 };
 

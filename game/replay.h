@@ -7,125 +7,153 @@
 #include <cstdio>
 #include <deque>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
-#include <vector>
+#include <utility>
 
 #include "game/runtime.h"
 
 namespace zandovik::game {
 
-inline constexpr int kReplayFormat = 1;
+struct BoardSet;
+
+// Version 2 may carry the boards it was played on; version 1 is still read.
+inline constexpr int kReplayFormat = 2;
 // A checksum line every this much play, so a replay can say where it parted.
 inline constexpr double kReplayCheckMs = 5000;
+// Times run from 0 to as far as the window's timers can wait (an int of ms).
+inline constexpr double kReplayMaxMs = 2147483647.0;
+// A line longer than any the game writes is not a recording's.
+inline constexpr std::size_t kReplayMaxLine = 200;
+// Larger than days of play: not a recording.
+inline constexpr std::uint64_t kReplayMaxBytes = 256u << 20;
 
 // Everything that shows and every field of the state, hashed.
 std::uint64_t checksum(const GameState& s, const scene::Scene& ui);
 
 struct ReplayLine {
-  enum class Kind { seed, show, advance, input, check, end };
+  enum class Kind { seed, show, advance, input, check, end, board, row };
   Kind kind = Kind::advance;
   double at = 0;           // ms on the runtime's clock
   std::uint32_t seed = 0;  // seed
   Input input;             // input
   std::uint64_t sum = 0;   // check, end
+  std::string text;        // board: its name; row: its digits
 };
 
 std::string format_replay_line(const ReplayLine& line);
+
+// A recording that cannot be played: what is wrong, and where.
+struct ReplayError;
+// One line after the header, of a recording in `format`; throws ReplayError
+// saying what is wrong with it (the caller adds where).
+ReplayLine parse_replay_line(const std::string& text, int format);
 
 // A recording that cannot be played: what is wrong, and where.
 struct ReplayError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Writes a recording line by line, each flushed at once, so a game that is
-// killed leaves a usable file. A failure (a full disk, an unwritable path)
-// stops the writing, and error() says what it was; the game plays on.
-class ReplayWriter {
- public:
-  ReplayWriter() = default;
-  ~ReplayWriter();
-  ReplayWriter(const ReplayWriter&) = delete;
-  ReplayWriter& operator=(const ReplayWriter&) = delete;
-
-  // Opens the file and writes the header. False, with error() set, if not.
-  bool open(const std::string& path, const std::string& version);
-  bool writing() const { return file_ != nullptr; }
-  // False the first time a line cannot be written, with error() set.
-  bool write(const ReplayLine& line);
-  void close();
-  const std::string& error() const { return error_; }
-
- private:
-  bool fail(const std::string& what);
-  bool write_text(const std::string& text);
-  std::FILE* file_ = nullptr;
-  std::string path_, error_;
-};
-
-// What a game writes into its recording as it goes: the runtime's inputs,
-// advances and seeds as the window hands them over, and a checksum every
-// few seconds and at the close. A failure to write is said once, on
-// `say`, and the game plays on.
+// What a game writes into its recording as it goes: the inputs, advances
+// and seeds the session hands over, a checksum every few seconds and at the
+// close. The file is made new (an existing one is never replaced) and
+// written off the game's thread, so a slow disk never holds up play. A
+// failure is said once on `say`, and the game plays on unrecorded.
 class Recorder {
  public:
-  // False if the file could not be opened (said already).
+  Recorder();
+  ~Recorder();
+  Recorder(const Recorder&) = delete;
+  Recorder& operator=(const Recorder&) = delete;
+
+  // False if refused (said already). The boards, if any, go in the header.
   bool open(const std::string& path, const std::string& version,
-            std::function<void(const std::string&)> say);
-  bool on() const { return writer_.writing(); }
+            std::function<void(const std::string&)> say, const BoardSet* boards = nullptr);
+  bool on() const;
   void seed(std::uint32_t s);
   void show(double at);
   void advance(double at);
   // After an advance: a checksum line, every few seconds.
   void checkpoint(double at, Runtime& rt);
   void input(const Input& in);
+  // The closing line; everything is written before it returns.
   void end(double at, Runtime& rt);
 
  private:
   void put(const ReplayLine& line);
-  ReplayWriter writer_;
+  struct Writer;
+  std::unique_ptr<Writer> writer_;
   std::function<void(const std::string&)> say_;
   double last_check_ = 0;
 };
 
-// A recording read whole: its lines after the header, each with its line
-// number in the file. Throws ReplayError for an unreadable file, a file of
-// another format or version, a malformed line or a last line cut short.
-struct Recording {
-  std::vector<std::pair<int, ReplayLine>> lines;
+// A recording, checked whole when opened and then read as a stream while it
+// plays: memory holds its seeds and boards, never its lines. Only a plain
+// file is read (checked on the opened descriptor).
+class RecordingFile {
+ public:
+  // Throws ReplayError ("FILE: line N: ...") for anything that cannot be
+  // played: an unreadable file, another format or version, a malformed
+  // line, a first event other than show, a time that goes backwards or is
+  // out of range, anything after the closing line.
+  static std::unique_ptr<RecordingFile> open(const std::string& path, const std::string& version);
+  ~RecordingFile();
+  RecordingFile(const RecordingFile&) = delete;
+  RecordingFile& operator=(const RecordingFile&) = delete;
+
+  // The next line to play with its number, none at the end. Throws
+  // ReplayError if the file changed since it was checked.
+  std::optional<std::pair<int, ReplayLine>> next();
+  const std::string& path() const { return path_; }
+
   std::deque<std::uint32_t> seeds;  // in the order they were drawn
-  static Recording read(const std::string& path, const std::string& version);
+  std::shared_ptr<const BoardSet> boards;
+  bool closed = false;  // it has its closing line
+
+ private:
+  RecordingFile() = default;
+  struct Reader;
+  struct Checker;
+  std::unique_ptr<Reader> reader_;
+  std::unique_ptr<Checker> checker_;
+  std::string path_, version_;
+  long line_ = 0;  // the number of the line last read
 };
 
-// Plays a recording's lines into a runtime one at a time.
+// Plays a recording's lines into a runtime one at a time. Nothing it plays
+// can throw through the runtime: a line is checked before it is carried out.
 class ReplayPlayer {
  public:
   // The runtime must be fresh (its window not shown), its Rng the one the
   // game draws from.
-  ReplayPlayer(Recording recording, Runtime& rt, scene::Rng& rng);
+  ReplayPlayer(std::unique_ptr<RecordingFile> file, Runtime& rt, scene::Rng& rng);
   ReplayPlayer(const ReplayPlayer&) = delete;
   ReplayPlayer& operator=(const ReplayPlayer&) = delete;
-  bool done() const { return next_ >= rec_.lines.size(); }
+  bool done() const { return !next_; }
   // The time of the next line.
-  double next_at() const;
+  double next_at() const { return next_ ? next_->second.at : 0; }
   // The next line only advances the clock.
-  bool advances_next() const {
-    return !done() && rec_.lines[next_].second.kind == ReplayLine::Kind::advance;
-  }
-  // Plays the next line. False once a checksum differs; parted() says where.
+  bool advances_next() const { return next_ && next_->second.kind == ReplayLine::Kind::advance; }
+  // Plays the next line. False once a checksum differs (parted() says
+  // where) or the recording turned out unplayable (error()).
   bool step();
   // Plays every line; true if every checksum matched.
   bool run();
-  void stop() { next_ = rec_.lines.size(); }
   const std::string& parted() const { return parted_; }
+  const std::string& error() const { return error_; }
   bool ended() const { return ended_; }  // the closing line was reached
+  const RecordingFile& file() const { return *file_; }
 
  private:
-  Recording rec_;
+  void fetch();
+  std::unique_ptr<RecordingFile> file_;
   Runtime& rt_;
-  std::size_t next_ = 0;
-  std::string parted_;
+  std::optional<std::pair<int, ReplayLine>> next_;
+  std::string parted_, error_;
   bool ended_ = false;
+  bool short_of_seeds_ = false;
 };
 
 }  // namespace zandovik::game

@@ -42,5 +42,9 @@ inline constexpr int kKeyRight = 39;
 inline constexpr int kKeyP = 80;
 inline constexpr int kKeyF1 = 112;
 inline constexpr int kKeyF2 = 113;
+// What a key event may carry, from any source (the driver, a recording):
+// a 16-bit key code and shift state.
+inline constexpr int kMaxKeyCode = 65535;
+inline constexpr int kMaxShift = 65535;
 
 }  // namespace zandovik::game

@@ -29,7 +29,7 @@ void Session::set_boards(std::shared_ptr<const BoardSet> boards) {
 bool Session::record(const std::string& path, const std::string& version,
                      std::function<void(const std::string&)> say) {
   if (player_ || runtime_.shown()) return false;
-  if (!recorder_.open(path, version, std::move(say))) return false;
+  if (!recorder_.open(path, version, std::move(say), boards_.get())) return false;
   rng_.set_seed_source([this] {
     const std::uint32_t s = seeds_();
     recorder_.seed(s);
@@ -45,16 +45,24 @@ bool Session::recording() const {
 std::optional<std::string> Session::replay(const std::string& path, const std::string& version) {
   if (runtime_.shown()) return "a replay plays a game from its start";
   try {
-    player_ = std::make_unique<ReplayPlayer>(Recording::read(path, version), runtime_, rng_);
+    auto file = RecordingFile::open(path, version);
+    // A game on the player's boards carries them: it replays without the file.
+    if (file->boards) set_boards(file->boards);
+    player_ = std::make_unique<ReplayPlayer>(std::move(file), runtime_, rng_);
   } catch (const ReplayError& e) {
     return std::string(e.what());
+  } catch (const std::bad_alloc&) {
+    return "cannot read " + path + ": out of memory";
   }
   return std::nullopt;
 }
 
 void Session::show() {
   if (player_) {
-    wake();
+    // The recording's first event is its show line: played now, so the
+    // window always has its Scene from the start.
+    if (!runtime_.shown() && !player_->done()) player_->step();
+    if (!outcome_) outcome_ = finish_replay();
     return;
   }
   const double now = runtime_.stamp();
@@ -83,16 +91,11 @@ Woke Session::wake_until(double now) {
     const auto generation = runtime_.generation();
     bool only_advances = true;
     std::optional<double> first_due = runtime_.shown() ? runtime_.next_due() : std::nullopt;
-    try {
-      while (!player_->done() && player_->next_at() <= now) {
-        if (!player_->advances_next()) only_advances = false;
-        if (!player_->step()) break;
-      }
-    } catch (const std::exception& e) {
-      player_->stop();
-      outcome_ = Outcome{std::string("the replay stopped: ") + e.what(), false, true};
+    while (!player_->done() && player_->next_at() <= now) {
+      if (!player_->advances_next()) only_advances = false;
+      if (!player_->step()) break;
     }
-    if (!outcome_) outcome_ = finish_replay();
+    outcome_ = finish_replay();
     w.ticks_only = only_advances && runtime_.shown() && !stalled && !runtime_.stalled() &&
                    stalls == runtime_.stalls() && generation == runtime_.generation();
     w.tick_at = first_due ? std::min(*first_due, now) : now;
@@ -127,6 +130,7 @@ void Session::close() {
 }
 
 std::optional<Session::Outcome> Session::finish_replay() {
+  if (!player_->error().empty()) return Outcome{player_->error(), false, true};
   if (!player_->parted().empty())
     return Outcome{"replay parted at " + player_->parted() + ": the checksum differs", false};
   if (!player_->done()) return std::nullopt;
@@ -143,7 +147,8 @@ std::optional<Session::Outcome> Session::take_outcome() {
 
 Session::Outcome Session::replay_all() {
   if (!player_) return Outcome{"no recording to replay", false, true};
-  wake_until(std::numeric_limits<double>::infinity());
+  if (!runtime_.shown()) show();
+  if (!outcome_) wake_until(std::numeric_limits<double>::infinity());
   outcome_taken_ = true;
   return outcome_.value_or(Outcome{"replay matches", true});
 }

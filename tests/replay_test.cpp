@@ -5,16 +5,19 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <climits>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <string>
 
+#include "game/session.h"
 #include "tests/harness.h"
 
 namespace zandovik::testing {
 namespace {
 
-using game::Recording;
+using game::RecordingFile;
 using game::ReplayError;
 
 struct ReplayFile : ::testing::Test {
@@ -22,43 +25,99 @@ struct ReplayFile : ::testing::Test {
   std::string path = ::testing::TempDir() + "zandovik-replay-" +
                      ::testing::UnitTest::GetInstance()->current_test_info()->name() + "-" +
                      std::to_string(::getpid()) + ".rec";
+  const std::string head = "zandovik-replay 2\nversion 1.0.0\n";
   void TearDown() override { std::remove(path.c_str()); }
   void write(const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
   std::string error_reading() {
     try {
-      Recording::read(path, "1.0.0");
+      RecordingFile::open(path, "1.0.0");
     } catch (const ReplayError& e) {
       return e.what();
     }
     return "";
   }
+  // What a replay in the driver's session says at its end.
+  std::string replayed() {
+    game::Session session(nullptr, [] { return 1u; });
+    if (auto refused = session.replay(path, "1.0.0")) return "refused: " + *refused;
+    const auto o = session.replay_all();
+    return (o.refused ? "refused: " : "") + o.text;
+  }
+  std::string at(int line, const std::string& what) {
+    return path + ": line " + std::to_string(line) + ": " + what;
+  }
 };
 
 TEST_F(ReplayFile, ABadRecordingSaysWhatIsWrongAndWhere) {
-  const std::string head = "zandovik-replay 1\nversion 1.0.0\n";
   write(head + "show 0.5\nadvance 25.5\nkey_down 30 39\n");
-  EXPECT_EQ(error_reading(), path + ": line 5: expected a shift state");
+  EXPECT_EQ(error_reading(), at(5, "expected a shift state"));
   write(head + "show 0.5\nclick 40 quit\n");
-  EXPECT_EQ(error_reading(), path + ": line 4: no button named 'quit'");
-  write(head + "show 0.5\nadvance 25");
-  EXPECT_EQ(error_reading(), path + ": line 4: the file ends in the middle of this line");
+  EXPECT_EQ(error_reading(), at(4, "no button named 'quit'"));
+  write(head + "show 0.5");
+  EXPECT_EQ(error_reading(), at(3, "the file ends in the middle of this line"));
   write("zandovik-replay 1\nversion 0.9.0\n");
-  EXPECT_EQ(error_reading(),
-            path + ": line 2: a recording of zandovik 0.9.0; this is zandovik 1.0.0");
+  EXPECT_EQ(error_reading(), at(2, "a recording of zandovik 0.9.0; this is zandovik 1.0.0"));
   write("zandovik-replay 7\nversion 1.0.0\n");
-  EXPECT_EQ(error_reading(), path + ": line 1: a recording of another format");
+  EXPECT_EQ(error_reading(), at(1, "a recording of another format"));
   write("PNG\x89\n");
-  EXPECT_EQ(error_reading(), path + ": line 1: not a zandovik recording");
+  EXPECT_EQ(error_reading(), at(1, "not a zandovik recording"));
   write(head + "advance nan\n");
-  EXPECT_EQ(error_reading(), path + ": line 3: expected a time");
+  EXPECT_EQ(error_reading(), at(3, "expected a time, not 'nan'"));
+  write(head + "show 0\nadvance 1" + std::string(300, '0') + "\n");
+  EXPECT_EQ(error_reading(), at(4, "a line too long for a recording"));
+  write(head + "show 0\n" + std::string("adv\0nce 1\n", 10));
+  EXPECT_EQ(error_reading(), at(4, "not text"));
   std::remove(path.c_str());
   EXPECT_EQ(error_reading(), "cannot read " + path + ": No such file or directory");
   ASSERT_EQ(::mkdir(path.c_str(), 0700), 0);
   EXPECT_EQ(error_reading(), "cannot read " + path + ": a folder, not a recording");
   ::rmdir(path.c_str());
-  path = "/dev/zero";
-  EXPECT_EQ(error_reading(), "cannot read /dev/zero: not a plain file");
-  path.clear();
+  // A pipe with no writer is refused at once, never waited on.
+  ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+  EXPECT_EQ(error_reading(), "cannot read " + path + ": not a plain file");
+  std::remove(path.c_str());
+}
+
+TEST_F(ReplayFile, ARecordingThatCouldMisleadOrHangIsRefusedBeforeItPlays) {
+  write(head);
+  EXPECT_EQ(error_reading(), at(2, "the recording ends before the window is shown"));
+  write(head + "seed 5\nadvance 10\nshow 20\n");
+  EXPECT_EQ(error_reading(), at(4, "the first event is not 'show'"));
+  write(head + "show 0\nseed 5\nadvance 30\nadvance 20\n");
+  EXPECT_EQ(error_reading(), at(6, "the time goes backwards (20 ms after 30 ms)"));
+  write(head + "show 0\nseed 5\nadvance 3e9\n");
+  EXPECT_EQ(error_reading(), at(5, "a time out of range (0 to 2147483647 ms)"));
+  write(head + "show -1\n");
+  EXPECT_EQ(error_reading(), at(3, "a time out of range (0 to 2147483647 ms)"));
+  write(head + "show 0\nseed 5\nshow 10\n");
+  EXPECT_EQ(error_reading(), at(5, "a second 'show'"));
+  write(head + "show 0\nseed 5\nend 10 0123456789abcdef\nadvance 20\n");
+  EXPECT_EQ(error_reading(), at(6, "a line after the closing line"));
+  write(head + "show 0\nseed 5\ncheck 10 -1\n");
+  EXPECT_EQ(error_reading(), at(5, "a checksum is 16 hex digits, not '-1'"));
+  write(head + "show 0\nseed 5\ncheck 10 abc\n");
+  EXPECT_EQ(error_reading(), at(5, "a checksum is 16 hex digits, not 'abc'"));
+  // The driver's range for keys, one for both.
+  write(head + "show 0\nseed 5\nkey_down 10 65535 65535\nkey_down 11 65536 0\n");
+  EXPECT_EQ(error_reading(), at(6, "a key code out of range (0 to 65535)"));
+  write(head + "show 0\nseed 5\nkey_up 10 39 -1\n");
+  EXPECT_EQ(error_reading(), at(5, "a shift state out of range (0 to 65535)"));
+  // Refused in the driver's replay the same way, never played.
+  write(head + "show 0\nseed 5\nadvance 3e9\n");
+  EXPECT_EQ(replayed(), "refused: " + at(5, "a time out of range (0 to 2147483647 ms)"));
+}
+
+TEST_F(ReplayFile, OnlyAReplayThatRanToItsEndMatches) {
+  // No seed for the window's creation: stopped where it was asked for.
+  write(head + "show 0\nadvance 50\n");
+  EXPECT_EQ(replayed(), "refused: " + at(3, "the recording has fewer seeds than window creations"));
+  // A killed game: its last line cut short is left out, and the replay
+  // says so.
+  write(head + "show 0\nseed 5\nadvance 50\nadvance 7");
+  EXPECT_EQ(replayed(), "replay matches (no closing line: the game was killed)");
+  // Written on another system: the carriage returns are not the game's.
+  write("zandovik-replay 1\r\nversion 1.0.0\r\nshow 0\r\nseed 5\r\nadvance 50\r\n");
+  EXPECT_EQ(replayed(), "replay matches (no closing line: the game was killed)");
 }
 
 TEST_F(ReplayFile, AReplayNamesTheFirstChecksumThatDiffers) {
@@ -85,18 +144,39 @@ TEST_F(ReplayFile, AReplayNamesTheFirstChecksumThatDiffers) {
     }
     rec.end(10000, h.rt);
   }
-  auto play = [&](const Recording& r) {
+  auto play = [&](std::uint32_t first_seed) {
     Harness h(false);
-    game::ReplayPlayer player(r, h.rt, h.rng);
+    auto file = RecordingFile::open(path, "1.0.0");
+    EXPECT_TRUE(file->closed);
+    file->seeds.front() = first_seed;
+    game::ReplayPlayer player(std::move(file), h.rt, h.rng);
     return std::pair(player.run(), player.parted());
   };
-  EXPECT_EQ(play(Recording::read(path, "1.0.0")), std::pair(true, std::string()));
+  EXPECT_EQ(play(7), std::pair(true, std::string()));
   // The same recording with another seed parts at its first check.
-  Recording other = Recording::read(path, "1.0.0");
-  other.seeds.front() = 8;
-  const auto [matches, where] = play(other);
-  EXPECT_FALSE(matches);
-  EXPECT_EQ(where, "line 206 (5000.5 ms)");
+  EXPECT_EQ(play(8), std::pair(false, std::string("line 206 (5000.5 ms)")));
+}
+
+TEST_F(ReplayFile, ARecordingNeverReplacesAFileAndAnEmptyPathIsRefused) {
+  write("a player's earlier game\n");
+  std::string said;
+  game::Recorder rec;
+  EXPECT_FALSE(rec.open(path, "1.0.0", [&](const std::string& s) { said = s; }));
+  EXPECT_EQ(said, "cannot record into " + path +
+                      ": it exists already (a recording is never written over)");
+  std::ifstream in(path);
+  std::string kept;
+  std::getline(in, kept);
+  EXPECT_EQ(kept, "a player's earlier game");
+  EXPECT_FALSE(rec.open("", "1.0.0", [&](const std::string& s) { said = s; }));
+  EXPECT_EQ(said, "cannot record into \"\": no file named");
+}
+
+TEST(TimerWait, IsClampedToWhatATimerCanWait) {
+  EXPECT_EQ(game::wait_ms(10.2, 0), 11);
+  EXPECT_EQ(game::wait_ms(5, 9), 0);
+  EXPECT_EQ(game::wait_ms(3e9, 0), INT_MAX);
+  EXPECT_EQ(game::wait_ms(NAN, 0), 0);
 }
 
 }  // namespace

@@ -10,8 +10,8 @@
 #include <sstream>
 #include <vector>
 
-#include "game/replay.h"
 #include "game/runtime.h"
+#include "game/session.h"
 #include "tools/fields.h"
 #include "tools/properties.h"
 
@@ -63,7 +63,12 @@ struct Command {
 
 class Interpreter {
  public:
-  Interpreter(std::ostream& out) : out_(out), rng_([this] { return seed_; }), rt_(state_, rng_) {}
+  Interpreter(std::ostream& out)
+      : out_(out),
+        session_(nullptr, [this] { return seed_; }),
+        state_(session_.state()),
+        rng_(session_.rng()),
+        rt_(session_.runtime()) {}
 
   static const std::vector<Command>& commands();
 
@@ -122,25 +127,17 @@ class Interpreter {
   // every input, advance and seed as the window had them.
   void replay(const Args&, const std::string& path) {
     if (rt_.shown()) throw PathError{"replay plays a game from its start: use it before 'show'"};
-    try {
-      game::ReplayPlayer player(game::Recording::read(path, ZANDOVIK_VERSION), rt_, rng_);
-      const bool matches = player.run();
-      rng_.set_seed_source([this] { return seed_; });
-      if (matches) {
-        out_ << "replay matches"
-             << (player.ended() ? "" : " (no closing line: the game was killed)") << '\n';
-      } else {
-        out_ << "replay parted at " << player.parted() << ": the checksum differs\n";
-      }
-    } catch (const game::ReplayError& e) {
-      rng_.set_seed_source([this] { return seed_; });
-      throw PathError{e.what()};
-    }
+    if (auto refused = session_.replay(path, ZANDOVIK_VERSION)) throw PathError{*refused};
+    const auto outcome = session_.replay_all();
+    rng_.set_seed_source([this] { return seed_; });
+    if (outcome.refused) throw PathError{outcome.text};
+    out_ << outcome.text << '\n';
   }
 
   std::pair<int, int> key_args(const Args& a) {
-    int code = static_cast<int>(json_integer(parse_json(a[0]), 0, 65535));
-    int shift = a.size() > 1 ? static_cast<int>(json_integer(parse_json(a[1]), 0, 65535)) : 0;
+    int code = static_cast<int>(json_integer(parse_json(a[0]), 0, game::kMaxKeyCode));
+    int shift =
+        a.size() > 1 ? static_cast<int>(json_integer(parse_json(a[1]), 0, game::kMaxShift)) : 0;
     return {code, shift};
   }
   void keydown(const Args& a, const std::string&) {
@@ -308,9 +305,10 @@ class Interpreter {
 
   std::ostream& out_;
   std::uint32_t seed_ = 1;
-  game::GameState state_{};
-  scene::Rng rng_;
-  Runtime rt_;
+  game::Session session_;
+  game::GameState& state_;
+  scene::Rng& rng_;
+  Runtime& rt_;
 };
 
 const std::vector<Command>& Interpreter::commands() {

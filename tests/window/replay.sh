@@ -63,7 +63,7 @@ for target in "$work/no/such/folder/x.rec" /dev/full; do
   game_pid=$launched
   if find_window "$game_pid" >/dev/null; then
     sleep 1
-    if kill -0 "$game_pid" 2>/dev/null && [ "$(grep -c 'cannot write the recording' "$work/bad.log")" -eq 1 ]; then
+    if kill -0 "$game_pid" 2>/dev/null && [ "$(grep -c "cannot write the recording\|cannot record into" "$work/bad.log")" -eq 1 ]; then
       ok "--record $target: said once, the game plays on"
     else
       not_ok "--record $target: $(cat "$work/bad.log")"

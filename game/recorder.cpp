@@ -1,0 +1,188 @@
+// Writing a recording: the game hands each line over and plays on; a
+// thread of the recorder's own writes them, so a slow disk never holds up a
+// tick. The file is made new, never opened over something that exists:
+// a player's earlier recording is never replaced, and a pipe or a device
+// (which could block an open or a write for good) is never written.
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <condition_variable>
+#include <cstring>
+#include <mutex>
+#include <thread>
+
+#include "game/boards.h"
+#include "game/replay.h"
+
+namespace zandovik::game {
+
+namespace {
+// Lines waiting for the disk: minutes of play. A disk that falls this far
+// behind ends the recording rather than the game's memory.
+constexpr std::size_t kMaxPendingBytes = 4u << 20;
+}  // namespace
+
+struct Recorder::Writer {
+  int fd = -1;
+  std::string path;
+  std::mutex m;
+  std::condition_variable wake, drained;
+  std::string pending;  // whole lines, written in order
+  bool stop = false, writing = false;
+  std::string error;  // set once, by either thread
+  std::thread thread;
+
+  ~Writer() { finish(); }
+
+  void fail(const std::string& what) {
+    if (error.empty()) error = "cannot write the recording " + path + ": " + what;
+  }
+
+  void run() {
+    std::unique_lock lock(m);
+    for (;;) {
+      wake.wait(lock, [&] { return stop || !pending.empty(); });
+      if (pending.empty() && stop) break;
+      std::string out = std::move(pending);
+      pending.clear();
+      writing = true;
+      lock.unlock();
+      std::string err;
+      for (std::size_t done = 0; done < out.size();) {
+        const ssize_t n = ::write(fd, out.data() + done, out.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+          err = n < 0 ? std::strerror(errno) : "nothing written";
+          break;
+        }
+        done += static_cast<std::size_t>(n);
+      }
+      lock.lock();
+      writing = false;
+      if (!err.empty()) {
+        fail(err);
+        stop = true;
+        pending.clear();
+      }
+      drained.notify_all();
+      if (!err.empty()) break;
+    }
+  }
+
+  // False once the recording has failed.
+  bool put(const std::string& line) {
+    std::lock_guard lock(m);
+    if (!error.empty() || stop) return false;
+    if (pending.size() + line.size() > kMaxPendingBytes) {
+      fail("the disk does not keep up with the game");
+      stop = true;
+      pending.clear();
+      wake.notify_all();
+      return false;
+    }
+    pending += line;
+    wake.notify_all();
+    return true;
+  }
+
+  void finish() {
+    if (thread.joinable()) {
+      {
+        std::lock_guard lock(m);
+        stop = true;
+      }
+      wake.notify_all();
+      thread.join();
+    }
+    if (fd >= 0) ::close(fd);
+    fd = -1;
+  }
+};
+
+Recorder::Recorder() = default;
+Recorder::~Recorder() = default;
+
+bool Recorder::open(const std::string& path, const std::string& version,
+                    std::function<void(const std::string&)> say, const BoardSet* boards) {
+  say_ = std::move(say);
+  auto refuse = [&](const std::string& why) {
+    if (say_) say_("cannot record into " + (path.empty() ? "\"\"" : path) + ": " + why);
+    return false;
+  };
+  if (path.empty()) return refuse("no file named");
+  auto w = std::make_unique<Writer>();
+  w->path = path;
+  w->fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0644);
+  if (w->fd < 0)
+    return refuse(errno == EEXIST ? "it exists already (a recording is never written over)"
+                                  : std::strerror(errno));
+  std::string head =
+      "zandovik-replay " + std::to_string(kReplayFormat) + "\nversion " + version + "\n";
+  if (boards)
+    for (const Board& b : boards->boards) {
+      ReplayLine l;
+      l.kind = ReplayLine::Kind::board;
+      l.text = b.name;
+      head += format_replay_line(l) + "\n";
+      for (const std::string& row : b.rows) head += "row " + row + "\n";
+    }
+  w->thread = std::thread([raw = w.get()] { raw->run(); });
+  writer_ = std::move(w);
+  writer_->put(head);
+  return true;
+}
+
+bool Recorder::on() const {
+  return writer_ != nullptr;
+}
+
+void Recorder::put(const ReplayLine& line) {
+  if (!writer_) return;
+  if (!writer_->put(format_replay_line(line) + "\n")) {
+    const std::string error = [&] {
+      std::lock_guard lock(writer_->m);
+      return writer_->error;
+    }();
+    writer_.reset();
+    if (say_) say_(error);
+  }
+}
+
+void Recorder::seed(std::uint32_t s) {
+  ReplayLine l;
+  l.kind = ReplayLine::Kind::seed;
+  l.seed = s;
+  put(l);
+}
+
+void Recorder::show(double at) {
+  put({ReplayLine::Kind::show, at});
+}
+
+void Recorder::advance(double at) {
+  put({ReplayLine::Kind::advance, at});
+}
+
+void Recorder::checkpoint(double at, Runtime& rt) {
+  if (!on() || at - last_check_ < kReplayCheckMs || !rt.shown()) return;
+  last_check_ = at;
+  put({ReplayLine::Kind::check, at, 0, {}, checksum(rt.state(), rt.scene())});
+}
+
+void Recorder::input(const Input& in) {
+  put({ReplayLine::Kind::input, in.at, 0, in});
+}
+
+void Recorder::end(double at, Runtime& rt) {
+  if (!writer_) return;
+  if (rt.shown()) put({ReplayLine::Kind::end, at, 0, {}, checksum(rt.state(), rt.scene())});
+  if (!writer_) return;
+  // The game is over: everything is written before the process ends.
+  writer_->finish();
+  const std::string error = writer_->error;
+  writer_.reset();
+  if (!error.empty() && say_) say_(error);
+}
+
+}  // namespace zandovik::game

@@ -1,0 +1,265 @@
+// Reading a recording: opened once, checked whole, then read again line by
+// line as it plays. Memory holds the seeds and the boards, never the lines.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "game/boards.h"
+#include "game/replay.h"
+
+namespace zandovik::game {
+
+namespace {
+
+constexpr const char* kMagic = "zandovik-replay";
+
+std::string ms_text(double t) {
+  char buf[40];
+  std::snprintf(buf, sizeof buf, "%.17g", t);
+  return buf;
+}
+
+}  // namespace
+
+// Lines from an open descriptor through a small buffer.
+struct RecordingFile::Reader {
+  int fd = -1;
+  char buf[1 << 16];
+  std::size_t pos = 0, len = 0;
+  std::uint64_t total = 0;
+  ~Reader() {
+    if (fd >= 0) ::close(fd);
+  }
+  // False at the end of the file. `whole` is false for a last line with no
+  // newline; a line longer than the limit comes back cut, and `whole` false.
+  bool line(std::string& out, bool& whole) {
+    out.clear();
+    whole = false;
+    for (;;) {
+      if (pos == len) {
+        ssize_t n;
+        do n = ::read(fd, buf, sizeof buf);
+        while (n < 0 && errno == EINTR);
+        if (n < 0) throw ReplayError(std::strerror(errno));
+        if (n == 0) return !out.empty();
+        pos = 0, len = static_cast<std::size_t>(n);
+        total += len;
+        if (total > kReplayMaxBytes) throw ReplayError("larger than any recording");
+      }
+      const char* start = buf + pos;
+      const auto* nl = static_cast<const char*>(std::memchr(start, '\n', len - pos));
+      const std::size_t take = nl ? static_cast<std::size_t>(nl - start) : len - pos;
+      if (out.size() <= kReplayMaxLine) out.append(start, std::min(take, kReplayMaxLine + 1));
+      pos += take + (nl ? 1 : 0);
+      if (nl) {
+        whole = true;
+        return true;
+      }
+    }
+  }
+  void rewind() {
+    if (::lseek(fd, 0, SEEK_SET) != 0) throw ReplayError(std::strerror(errno));
+    pos = len = 0;
+    total = 0;
+  }
+};
+
+// Every rule a recording's lines must keep, in the order they come.
+struct RecordingFile::Checker {
+  int format = kReplayFormat;
+  bool shown = false, ended = false;
+  double last = 0;
+  std::string boards_text;  // the board file the board and row lines make
+
+  void check(const ReplayLine& l) {
+    using K = ReplayLine::Kind;
+    if (ended) throw ReplayError("a line after the closing line");
+    if (l.kind == K::seed) return;
+    if (l.kind == K::board || l.kind == K::row) {
+      if (shown) throw ReplayError("boards after the window was shown");
+      boards_text += l.kind == K::board ? format_replay_line(l) : l.text;
+      boards_text += '\n';
+      return;
+    }
+    if (!shown && l.kind != K::show) throw ReplayError("the first event is not 'show'");
+    if (shown && l.kind == K::show) throw ReplayError("a second 'show'");
+    if (l.at < last)
+      throw ReplayError("the time goes backwards (" + ms_text(l.at) + " ms after " + ms_text(last) +
+                        " ms)");
+    last = l.at;
+    shown = true;
+    ended = l.kind == K::end;
+  }
+};
+
+std::unique_ptr<RecordingFile> RecordingFile::open(const std::string& path,
+                                                   const std::string& version) {
+  std::unique_ptr<RecordingFile> f(new RecordingFile);
+  f->path_ = path;
+  f->version_ = version;
+  f->reader_ = std::make_unique<Reader>();
+  f->checker_ = std::make_unique<Checker>();
+  // Open first, then look at what was opened: a pipe must not keep the
+  // open waiting, and nothing can be swapped in between.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  if (fd < 0) throw ReplayError("cannot read " + path + ": " + std::strerror(errno));
+  f->reader_->fd = fd;
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) throw ReplayError("cannot read " + path + ": " + std::strerror(errno));
+  if (S_ISDIR(st.st_mode)) throw ReplayError("cannot read " + path + ": a folder, not a recording");
+  if (!S_ISREG(st.st_mode)) throw ReplayError("cannot read " + path + ": not a plain file");
+  if (static_cast<std::uint64_t>(st.st_size) > kReplayMaxBytes)
+    throw ReplayError("cannot read " + path + ": larger than any recording");
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+
+  // The whole file once: every line checked, the seeds and boards kept.
+  bool had_end = false;
+  while (auto l = f->next()) {
+    if (l->second.kind == ReplayLine::Kind::seed) f->seeds.push_back(l->second.seed);
+    had_end = had_end || l->second.kind == ReplayLine::Kind::end;
+  }
+  const long number = f->line_ - 1;
+  if (number < 2) throw ReplayError(path + ": not a zandovik recording (too short)");
+  if (!f->checker_->shown)
+    throw ReplayError(path + ": line " + std::to_string(number) +
+                      ": the recording ends before the window is shown");
+  if (!f->checker_->boards_text.empty()) {
+    try {
+      f->boards = std::make_shared<BoardSet>(
+          parse_boards(std::string(kBoardsMagic) + "\n" + f->checker_->boards_text, path));
+    } catch (const BoardError& e) {
+      throw ReplayError(path + ": its boards: " + e.what());
+    }
+  }
+  f->closed = had_end;
+  // Again from the start, as it plays.
+  f->reader_->rewind();
+  f->line_ = 0;
+  const int format = f->checker_->format;
+  *f->checker_ = Checker{};
+  f->checker_->format = format;
+  return f;
+}
+
+RecordingFile::~RecordingFile() = default;
+
+std::optional<std::pair<int, ReplayLine>> RecordingFile::next() {
+  std::string text;
+  bool whole = false;
+  for (;;) {
+    const int number = static_cast<int>(++line_);
+    const auto where = [&](const std::string& what) {
+      return ReplayError(path_ + ": line " + std::to_string(number) + ": " + what);
+    };
+    bool any = false;
+    try {
+      any = reader_->line(text, whole);
+    } catch (const ReplayError& e) {
+      throw ReplayError("cannot read " + path_ + ": " + e.what());
+    }
+    if (!any) return std::nullopt;
+    if (!text.empty() && text.back() == '\r') text.pop_back();  // written on another system
+    if (text.size() > kReplayMaxLine) throw where("a line too long for a recording");
+    if (text.find('\0') != std::string::npos) throw where("not text");
+    if (number == 1) {
+      const std::string magic = std::string(kMagic) + " ";
+      if (text == magic + "1" || text == magic + "2") {
+        checker_->format = text.back() - '0';
+        continue;
+      }
+      throw where(text.rfind(kMagic, 0) == 0 ? "a recording of another format"
+                                             : "not a zandovik recording");
+    }
+    if (!whole) {
+      // A game killed mid-write leaves its last line cut: play up to it.
+      if (!checker_->ended && checker_->shown) return std::nullopt;
+      throw where("the file ends in the middle of this line");
+    }
+    if (number == 2) {
+      if (text != "version " + version_)
+        throw where("a recording of " +
+                    (text.rfind("version ", 0) == 0 ? "zandovik " + text.substr(8, 32)
+                                                    : std::string("an unknown version")) +
+                    "; this is zandovik " + version_);
+      continue;
+    }
+    try {
+      ReplayLine l = parse_replay_line(text, checker_->format);
+      checker_->check(l);
+      return std::pair(number, std::move(l));
+    } catch (const ReplayError& e) {
+      throw where(e.what());
+    }
+  }
+}
+
+ReplayPlayer::ReplayPlayer(std::unique_ptr<RecordingFile> file, Runtime& rt, scene::Rng& rng)
+    : file_(std::move(file)), rt_(rt) {
+  // Seeds as they were drawn. One too few is found out when it is asked
+  // for: the window is made with seed 0 and the replay stops there.
+  rng.set_seed_source([this] {
+    if (file_->seeds.empty()) {
+      short_of_seeds_ = true;
+      return 0u;
+    }
+    const std::uint32_t s = file_->seeds.front();
+    file_->seeds.pop_front();
+    return s;
+  });
+  fetch();
+}
+
+void ReplayPlayer::fetch() {
+  try {
+    do next_ = file_->next();
+    while (next_ && next_->second.kind == ReplayLine::Kind::seed);
+  } catch (const ReplayError& e) {
+    next_.reset();
+    error_ = e.what();
+  }
+}
+
+bool ReplayPlayer::step() {
+  if (!next_ || !parted_.empty() || !error_.empty()) return false;
+  const auto [number, l] = std::move(*next_);
+  fetch();
+  switch (l.kind) {
+    case ReplayLine::Kind::show:
+      rt_.show(l.at);
+      break;
+    case ReplayLine::Kind::advance:
+      rt_.advance_to(l.at);
+      break;
+    case ReplayLine::Kind::input:
+      rt_.input(l.input);
+      break;
+    case ReplayLine::Kind::check:
+    case ReplayLine::Kind::end:
+      if (checksum(rt_.state(), rt_.scene()) != l.sum) {
+        parted_ = "line " + std::to_string(number) + " (" + ms_text(l.at) + " ms)";
+        next_.reset();
+        return false;
+      }
+      ended_ = l.kind == ReplayLine::Kind::end;
+      break;
+    default:
+      break;
+  }
+  if (short_of_seeds_) {
+    error_ = file_->path() + ": line " + std::to_string(number) +
+             ": the recording has fewer seeds than window creations";
+    next_.reset();
+  }
+  return error_.empty();
+}
+
+bool ReplayPlayer::run() {
+  while (step()) {
+  }
+  return parted_.empty() && error_.empty();
+}
+
+}  // namespace zandovik::game
