@@ -23,6 +23,7 @@ Session::Session(Clock* clock, scene::Rng::SeedSource seeds)
 Session::~Session() = default;
 
 void Session::set_boards(std::shared_ptr<const BoardSet> boards) {
+  runtime_.set_boards(boards);
   boards_ = std::move(boards);
 }
 
@@ -46,8 +47,9 @@ std::optional<std::string> Session::replay(const std::string& path, const std::s
   if (runtime_.shown()) return "a replay plays a game from its start";
   try {
     auto file = RecordingFile::open(path, version);
-    // A game on the player's boards carries them: it replays without the file.
-    if (file->boards) set_boards(file->boards);
+    // A game on the player's boards carries them, so it replays without the
+    // board file; one without them was played on the built-in patterns.
+    set_boards(file->boards);
     player_ = std::make_unique<ReplayPlayer>(std::move(file), runtime_, rng_);
   } catch (const ReplayError& e) {
     return std::string(e.what());
