@@ -21,9 +21,6 @@ namespace {
 
 const std::vector<std::string> kLines = {
     "show",
-    "boards extra",
-    "boards /dev/null",
-    "boards /nonexistent/x.boards",
     "replay /dev/null",
     "replay /nonexistent/game.rec",
     "seed 7",
@@ -84,8 +81,16 @@ const std::vector<std::string> kLines = {
     "set logostepx(2) 1e300",
 };
 
+// Before show, now and then: boards to play, or not.
+const std::vector<std::string> kBoardsCommands = {
+    "boards extra",
+    "boards /dev/null",
+    "boards /nonexistent/x.boards",
+};
+
 const std::vector<std::string> kTokens = {
     "show",
+    "boards",
     "set",
     "get",
     "run",
@@ -303,6 +308,7 @@ int main(int argc, char** argv) {
     if (seconds > 0 && std::chrono::duration<double>(clock::now() - start).count() > seconds) break;
     std::ostringstream script;
     const int n = std::uniform_int_distribution<int>(1, 40)(g);
+    if (g() % 8 == 0) script << kBoardsCommands[g() % kBoardsCommands.size()] << '\n';
     if (g() % 4) script << "show\n";  // most scripts get past start-up
     for (int i = 0; i < n; ++i) {
       std::string line = kLines[g() % kLines.size()];
