@@ -9,8 +9,10 @@
 #include <cmath>
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <string>
 
+#include "game/boards.h"
 #include "game/session.h"
 #include "tests/harness.h"
 
@@ -170,6 +172,37 @@ TEST_F(ReplayFile, ARecordingNeverReplacesAFileAndAnEmptyPathIsRefused) {
   EXPECT_EQ(kept, "a player's earlier game");
   EXPECT_FALSE(rec.open("", "1.0.0", [&](const std::string& s) { said = s; }));
   EXPECT_EQ(said, "cannot record into \"\": no file named");
+}
+
+TEST_F(ReplayFile, AGameOnThePlayersBoardsCarriesThemAndReplaysWithoutTheFile) {
+  auto boards = std::make_shared<game::BoardSet>();
+  boards->boards.resize(2);
+  boards->boards[0].name = "Two bricks";
+  boards->boards[0].rows[0] = "10000000000000000002";
+  boards->boards[1].rows[9] = "99999999991111111111";
+  {
+    game::Session live(nullptr, [] { return 3u; });
+    live.set_boards(boards);
+    ASSERT_TRUE(live.record(path, "1.0.0", nullptr));
+    live.show();
+    live.input(game::Input::key(true, game::kKeyF1, 0, 0));
+    live.close();
+  }
+  game::Session again(nullptr, [] { return 1u; });
+  ASSERT_EQ(again.replay(path, "1.0.0"), std::nullopt);
+  EXPECT_EQ(again.replay_all().text, "replay matches");
+  EXPECT_EQ(again.state().numpatterns, 2);
+  EXPECT_EQ(again.state().pattern, 2);
+  EXPECT_EQ(again.state().builtcount, 10);
+  // A board in the recording that could not be played refuses it whole.
+  std::string text;
+  {
+    std::ifstream in(path);
+    text.assign(std::istreambuf_iterator<char>(in), {});
+  }
+  text.replace(text.find("row 1000"), 24, "row 00000000000000000009");
+  write(text);
+  EXPECT_NE(error_reading().find(path + ": its boards: "), std::string::npos) << error_reading();
 }
 
 TEST(TimerWait, IsClampedToWhatATimerCanWait) {
