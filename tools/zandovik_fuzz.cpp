@@ -2,8 +2,9 @@
 // Every script must end with status 0, or with status 2 and one
 // "line N: ..." message; anything else is a finding. Then the board-file
 // reader gets mutated board files: a set that can be played and written
-// back the same, or one "FILE: line N: ..." refusal.
-//   zandovik-fuzz [--scripts N] [--boards N] [--seed S] [--seconds T]
+// back the same, or one "FILE: line N: ..." refusal; and the driver's
+// replay mutated recordings.
+//   zandovik-fuzz [--scripts N] [--boards N] [--recordings N] [--seed S] [--seconds T]
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "game/boards.h"
+#include "tools/fuzz_recordings.h"
 #include "tools/script.h"
 
 namespace {
@@ -272,12 +274,12 @@ bool fuzz_boards(std::mt19937& g, long count, long& refused) {
 }
 
 constexpr const char* kUsage =
-    "usage: zandovik-fuzz [--scripts N] [--boards N] [--seed S] [--seconds T]";
+    "usage: zandovik-fuzz [--scripts N] [--boards N] [--recordings N] [--seed S] [--seconds T]";
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  long scripts = 20000, boards = 20000;
+  long scripts = 20000, boards = 20000, recordings = 5000;
   unsigned seed = 1;
   double seconds = 0;
   for (int i = 1; i + 1 < argc; i += 2) {
@@ -285,6 +287,8 @@ int main(int argc, char** argv) {
       scripts = std::atol(argv[i + 1]);
     } else if (!std::strcmp(argv[i], "--boards")) {
       boards = std::atol(argv[i + 1]);
+    } else if (!std::strcmp(argv[i], "--recordings")) {
+      recordings = std::atol(argv[i + 1]);
     } else if (!std::strcmp(argv[i], "--seed")) {
       seed = static_cast<unsigned>(std::atol(argv[i + 1]));
     } else if (!std::strcmp(argv[i], "--seconds")) {
@@ -348,5 +352,12 @@ int main(int argc, char** argv) {
       "fuzz: %ld board files in %.1f s, %ld refused with their line, the rest read; no "
       "finding\n",
       boards, std::chrono::duration<double>(clock::now() - boards_start).count(), refused);
+  refused = 0;
+  const auto recordings_start = clock::now();
+  if (!zandovik::tools::fuzz_recordings(g, recordings, refused)) return 1;
+  std::printf(
+      "fuzz: %ld recordings in %.1f s, %ld refused with their line, the rest replayed to their "
+      "outcome; no finding\n",
+      recordings, std::chrono::duration<double>(clock::now() - recordings_start).count(), refused);
   return 0;
 }
