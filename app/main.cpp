@@ -23,6 +23,7 @@
 #include "app/process.h"
 #include "app/render.h"
 #include "app/window.h"
+#include "game/boards.h"
 
 namespace {
 
@@ -128,6 +129,16 @@ int main(int argc, char** argv) {
   options.version = ZANDOVIK_VERSION;
   options.record = line.record;
   options.smooth = !line.draw_at_ticks;
+  if (!line.boards.empty()) {
+    // Read before any window: a bad file is said and nothing opens.
+    try {
+      options.boards = std::make_shared<const zandovik::game::BoardSet>(zandovik::game::read_boards(
+          zandovik::game::boards_path(line.boards, zandovik::game::executable_dir())));
+    } catch (const zandovik::game::BoardError& e) {
+      std::fprintf(stderr, "zandovik: %s\n", e.what());
+      return 1;
+    }
+  }
   const std::string& replay_path = line.replay;
   if (!replay_path.empty()) {
     try {

@@ -43,8 +43,18 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
       line.action = CommandLine::Action::version;
       return line;
     }
-    if ((std::strcmp(arg, "--record") == 0 || std::strcmp(arg, "--replay") == 0) && has_value) {
-      (std::strcmp(arg, "--record") == 0 ? line.record : line.replay) = argv[++i];
+    if (std::strcmp(arg, "--record") == 0 && has_value) {
+      line.record = argv[++i];
+      continue;
+    }
+    if ((std::strcmp(arg, "--replay") == 0 || std::strcmp(arg, "--boards") == 0) && has_value &&
+        argv[i + 1][0] != '\0') {
+      (std::strcmp(arg, "--replay") == 0 ? line.replay : line.boards) = argv[++i];
+      continue;
+    }
+    // A board file alone, as a file manager opens one.
+    if (arg[0] != '-' && arg[0] != '\0' && line.boards.empty()) {
+      line.boards = arg;
       continue;
     }
     if (std::strcmp(arg, "--draw-at-ticks") == 0) {
@@ -63,7 +73,9 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
     line.action = CommandLine::Action::usage_error;
     return line;
   }
-  if (!line.record.empty() && !line.replay.empty()) line.action = CommandLine::Action::usage_error;
+  // A replay plays what its recording holds, boards included.
+  if (!line.replay.empty() && (line.record || !line.boards.empty()))
+    line.action = CommandLine::Action::usage_error;
   return line;
 }
 
@@ -75,14 +87,17 @@ void print_help() {
       "the pad's A clicks the button on show and Start pauses. P pauses, F1 and F2\n"
       "choose the next or previous brick pattern, F11 toggles full screen, M turns\n"
       "the sound off and on.\n\n"
-      "  --record FILE   write the game into FILE as it goes: every input and its time,\n"
-      "                  every seed drawn, and checksums of the state\n"
+      "  --boards FILE   play the boards of a board file instead of the three built-in\n"
+      "                  patterns (a board file alone on the command line does the same)\n"
+      "  --boards NAME   play a set of boards that ships with the game: extra\n"
+      "  --record FILE   write the game into FILE, a new file, as it goes: every input\n"
+      "                  and its time, every seed drawn, and checksums of the state\n"
       "  --replay FILE   play a recording back in the window, at the speed it was made;\n"
       "                  prints \"replay matches\" at its end, or where it parted\n"
       "  --draw-at-ticks draw the ball, the paddle and the logo only where the game's\n"
       "                  ticks put them (40 and 20 times a second) instead of moving\n"
       "                  them smoothly between ticks at the display's refresh rate\n\n"
-      "Without --record and --replay the game reads and writes no files.\n"
+      "Without --boards, --record and --replay the game reads and writes no files.\n"
       "It opens on the Wayland display in WAYLAND_DISPLAY, else on the X display in\n"
       "DISPLAY (or -display). Qt's other options (-platform, -style, ...) are taken too.\n",
       kUsage);

@@ -1,6 +1,7 @@
 #include "app/window.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
@@ -93,14 +94,17 @@ GameWindow::GameWindow(WindowOptions options)
   connect(&replay_timer_, &QTimer::timeout, this, [this] { play_recording(); });
   if (options.replay) {
     // The recording drives the game: its seeds, its input, its time.
+    runtime_.set_boards(options.replay->boards);
     player_ = std::make_unique<game::ReplayPlayer>(std::move(options.replay), runtime_, rng_);
     play_recording();
     return;
   }
-  if (!options.record.empty() &&
-      recorder_.open(options.record, options.version, [](const std::string& e) {
-        std::fprintf(stderr, "zandovik: %s\n", e.c_str());
-      }))
+  runtime_.set_boards(options.boards);
+  if (options.record &&
+      recorder_.open(
+          *options.record, options.version,
+          [](const std::string& e) { std::fprintf(stderr, "zandovik: %s\n", e.c_str()); },
+          options.boards.get()))
     rng_.set_seed_source([this] {
       const std::uint32_t s = scene::Rng::clock_seed();
       recorder_.seed(s);
@@ -129,7 +133,9 @@ void GameWindow::play_recording() {
     if (!player_->step()) break;
   after_event();
   if (!player_->error().empty()) {
+    // The recording turned out unplayable: said, and the game ends.
     std::fprintf(stderr, "zandovik: %s\n", player_->error().c_str());
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(1); });
   } else if (!player_->parted().empty()) {
     std::printf("replay parted at %s: the checksum differs\n", player_->parted().c_str());
   } else if (player_->done()) {

@@ -36,10 +36,11 @@ class SteadyClock final : public game::Clock {
 void set_toolkit_defaults();
 
 struct WindowOptions {
-  std::string version;                    // written into a recording
-  std::string record;                     // record the game into this file
-  std::unique_ptr<game::RecordingFile> replay;  // play this instead of taking input
-  bool smooth = true;                     // motion drawn between the ticks
+  std::string version;                           // written into a recording
+  std::optional<std::string> record;             // record the game into this file
+  std::shared_ptr<const game::BoardSet> boards;  // the player's, instead of the built-in ones
+  std::unique_ptr<game::RecordingFile> replay;   // play this instead of taking input
+  bool smooth = true;                            // motion drawn between the ticks
 };
 
 class GameWindow : public QWidget {

@@ -140,8 +140,15 @@ TEST(Process, TheCommandLineTakesOursAndLetsQtsThrough) {
   EXPECT_EQ(parse_command_line(5, both).action, Action::usage_error);
   const char* dangling[] = {"zandovik", "--replay"};
   EXPECT_EQ(parse_command_line(2, dangling).action, Action::usage_error);
-  const char* help[] = {"zandovik", "stray", "--help"};
+  const char* help[] = {"zandovik", "--stray", "--help"};
   EXPECT_EQ(parse_command_line(3, help).action, Action::usage_error);
+  // A board file alone is played, as a file manager opens it; a replay
+  // brings its own boards; an empty --record is kept, to be refused aloud.
+  const char* opened[] = {"zandovik", "mine.boards", "--record", ""};
+  EXPECT_EQ(parse_command_line(4, opened).boards, "mine.boards");
+  EXPECT_EQ(parse_command_line(4, opened).record, "");
+  const char* replayed[] = {"zandovik", "--boards", "extra", "--replay", "b"};
+  EXPECT_EQ(parse_command_line(5, replayed).action, Action::usage_error);
 }
 
 }  // namespace
