@@ -1,4 +1,4 @@
-#include "app/key_repeat.h"
+#include "app/input/key_repeat.h"
 
 // The C header names a member `explicit`, a C++ keyword.
 #define explicit explicit_

@@ -1,4 +1,4 @@
-#include "app/keys.h"
+#include "app/input/keys.h"
 
 #include "game/rules.h"
 

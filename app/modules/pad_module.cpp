@@ -1,6 +1,6 @@
 // The gamepads through SDL's game-controller interface: input only, no
 // SDL video or audio, read on the event thread when the window asks.
-#include "app/pad_module.h"
+#include "app/modules/pad_module.h"
 
 #include <SDL2/SDL.h>
 

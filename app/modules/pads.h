@@ -4,7 +4,7 @@
 // pads, and at most one line on stderr.
 #include <memory>
 
-#include "app/pad_module.h"
+#include "app/modules/pad_module.h"
 
 namespace zandovik::app {
 

@@ -3,7 +3,7 @@
 // on the sound library's thread, corked while nothing plays. A module of
 // its own, linked to libpulse, loaded after the first frame: libpulse and
 // the dozen libraries it brings never delay the start.
-#include "app/sound_module.h"
+#include "app/modules/sound_module.h"
 
 #include <fcntl.h>
 #include <pulse/pulseaudio.h>

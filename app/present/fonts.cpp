@@ -1,4 +1,4 @@
-#include "app/fonts.h"
+#include "app/present/fonts.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/render.h"
+#include "app/present/viewport.h"
 
 namespace zandovik::app {
 

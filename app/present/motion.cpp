@@ -1,4 +1,4 @@
-#include "app/motion.h"
+#include "app/present/motion.h"
 
 #include <algorithm>
 #include <cmath>

@@ -7,7 +7,7 @@
 #include <array>
 #include <vector>
 
-#include "app/render.h"
+#include "app/present/paint.h"
 #include "scene/scene.h"
 
 namespace zandovik::app {

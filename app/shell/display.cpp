@@ -1,4 +1,4 @@
-#include "app/display.h"
+#include "app/shell/display.h"
 
 namespace zandovik::app {
 

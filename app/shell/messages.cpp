@@ -1,4 +1,4 @@
-#include "app/messages.h"
+#include "app/shell/messages.h"
 
 #include <unistd.h>
 
@@ -9,7 +9,7 @@
 #include <mutex>
 #include <vector>
 
-#include "app/display.h"
+#include "app/shell/display.h"
 
 namespace zandovik::app {
 

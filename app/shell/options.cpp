@@ -1,4 +1,4 @@
-#include "app/options.h"
+#include "app/shell/options.h"
 
 #include <cstdio>
 #include <cstring>
@@ -63,7 +63,7 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
     line.action = CommandLine::Action::usage_error;
     return line;
   }
-  if (!line.record.empty() && !line.replay.empty()) line.action = CommandLine::Action::usage_error;
+  if (line.record && line.replay) line.action = CommandLine::Action::usage_error;
   return line;
 }
 

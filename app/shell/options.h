@@ -1,6 +1,7 @@
 #pragma once
 // The game's command line. Plain C++, no Qt: Qt's own options are let
 // through for the toolkit to read.
+#include <optional>
 #include <string>
 
 namespace zandovik::app {
@@ -13,10 +14,10 @@ inline constexpr const char* kUsage =
 struct CommandLine {
   enum class Action { play, help, version, usage_error };
   Action action = Action::play;
-  std::string record, replay;  // --record FILE, --replay FILE
-  std::string platform;        // -platform
-  std::string display;         // -display
-  bool draw_at_ticks = false;  // --draw-at-ticks: no frames between the ticks
+  std::optional<std::string> record, replay;  // --record FILE, --replay FILE
+  std::string platform;                       // -platform
+  std::string display;                        // -display
+  bool draw_at_ticks = false;                 // --draw-at-ticks: no frames between the ticks
 };
 
 CommandLine parse_command_line(int argc, const char* const* argv);

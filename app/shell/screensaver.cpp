@@ -1,4 +1,4 @@
-#include "app/screensaver.h"
+#include "app/shell/screensaver.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
