@@ -7,8 +7,8 @@
 #include <QPainter>
 #include <QRegion>
 
-#include "app/fonts.h"
-#include "app/render.h"
+#include "app/present/fonts.h"
+#include "app/present/paint.h"
 #include "tests/harness.h"
 
 namespace {
@@ -36,7 +36,7 @@ struct Canvas {
 
   QSize size;
   QImage img;
-  app::RenderCache cache;
+  app::PictureCache cache;
   app::Viewport vp;
 };
 

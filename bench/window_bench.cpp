@@ -16,9 +16,10 @@
 #include <string>
 #include <vector>
 
-#include "app/fonts.h"
-#include "app/render.h"
-#include "app/window.h"
+#include "app/present/fonts.h"
+#include "app/present/paint.h"
+#include "app/shell/toolkit.h"
+#include "app/window/window.h"
 
 namespace {
 

@@ -164,11 +164,16 @@ bool Session::ball_in_flight() const {
 }
 
 std::optional<Named> Session::button_on_show() const {
+  return button_on_show([](const scene::Element&) { return true; });
+}
+
+std::optional<Named> Session::button_on_show(
+    const std::function<bool(const scene::Element&)>& where) const {
   if (!runtime_.shown()) return std::nullopt;
   std::optional<Named> top;
   for (Named n : kButtons) {
     const auto& b = scene().get(n);
-    if (b.visible && (!top || b.z > scene().get(*top).z)) top = n;
+    if (b.visible && where(b) && (!top || b.z > scene().get(*top).z)) top = n;
   }
   return top;
 }

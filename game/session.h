@@ -80,6 +80,10 @@ class Session {
   bool play_runs() const;                              // the play timers tick
   bool ball_in_flight() const;                         // launched, and play runs
   std::optional<scene::Named> button_on_show() const;  // the topmost visible button
+  // The topmost visible button of those `where` holds for (the one under a
+  // click, say).
+  std::optional<scene::Named> button_on_show(
+      const std::function<bool(const scene::Element&)>& where) const;
 
   bool shown() const { return runtime_.shown(); }
   Runtime& runtime() { return runtime_; }

@@ -6,13 +6,16 @@
 #include <QElapsedTimer>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QTest>
 #include <functional>
+#include <string>
 #include <vector>
 
-#include "app/key_repeat.h"
-#include "app/window.h"
+#include "app/input/held_arrow.h"
+#include "app/input/key_repeat.h"
+#include "app/window/window.h"
 
 namespace zandovik::app {
 namespace {
@@ -188,13 +191,69 @@ TEST(Motion, APausedWindowDrawsTheRulesPositions) {
   ASSERT_TRUE(w.runtime().scene().get(Named::pause).visible);
   QImage rules(w.size(), QImage::Format_RGB32);
   QPainter p(&rules);
-  RenderCache cache;  // painted as the window paints, through its cache
+  PictureCache cache;  // painted as the window paints, through its cache
   PaintOptions opts;
   opts.cache = &cache;
   paint_scene(p, w.runtime().scene(), Viewport::fit(w.size()), rules.rect(), opts);
   p.end();
   const QImage got = w.grab().toImage().convertToFormat(QImage::Format_RGB32);
   EXPECT_EQ(got, rules);
+}
+
+// The arrows a held-arrow sends, as "+37" (down) and "-39" (up).
+struct ArrowLog {
+  std::vector<std::string> sent;
+  HeldArrow arrow{[this](const game::Input& in) {
+    sent.push_back((in.kind == game::Input::Kind::key_down ? "+" : "-") + std::to_string(in.code));
+  }};
+};
+
+TEST(HeldArrow, AKeyPressLetsGoOfAPadsArrowAndThePadIsToldOnce) {
+  ArrowLog log;
+  log.arrow.hold(HeldArrow::Device::pad, 1, 10);
+  log.arrow.let_go(20);  // the player pressed a key
+  EXPECT_EQ(log.sent, (std::vector<std::string>{"+39", "-39"}));
+  EXPECT_EQ(log.arrow.held(HeldArrow::Device::pad), 0);
+  EXPECT_TRUE(log.arrow.overruled(HeldArrow::Device::pad));
+  EXPECT_FALSE(log.arrow.overruled(HeldArrow::Device::pad));
+  EXPECT_TRUE(log.arrow.overruled(HeldArrow::Device::pointer));  // it lets go too
+  log.arrow.let_go(30);                                          // nothing held: nothing sent
+  EXPECT_EQ(log.sent.size(), 2u);
+}
+
+TEST(HeldArrow, WhoeverMovesLastSteersAndTheArrowBeforeIsLetGoFirst) {
+  ArrowLog log;
+  log.arrow.hold(HeldArrow::Device::pointer, -1, 10);
+  log.arrow.hold(HeldArrow::Device::pointer, -1, 11);        // held already: nothing new
+  EXPECT_TRUE(log.arrow.overruled(HeldArrow::Device::pad));  // the pointer took over
+  log.arrow.hold(HeldArrow::Device::pad, 1, 12);
+  EXPECT_EQ(log.sent, (std::vector<std::string>{"+37", "-37", "+39"}));
+  EXPECT_TRUE(log.arrow.overruled(HeldArrow::Device::pointer));
+  EXPECT_FALSE(log.arrow.overruled(HeldArrow::Device::pad));
+  // Only the holder lets go of the arrow.
+  log.arrow.hold(HeldArrow::Device::pointer, 0, 13);
+  EXPECT_EQ(log.arrow.held(HeldArrow::Device::pad), 1);
+  log.arrow.hold(HeldArrow::Device::pad, 0, 14);
+  EXPECT_EQ(log.sent.back(), "-39");
+  EXPECT_EQ(log.arrow.held(HeldArrow::Device::pad), 0);
+}
+
+TEST(HeldArrow, AKeyInTheWindowLetsGoOfThePointersArrow) {
+  GameWindow w;
+  w.resize(568, 489);
+  auto& s = w.runtime().state();
+  send_key(w, QEvent::KeyPress, Qt::Key_Right, 100);  // the ball flies: play runs
+  send_key(w, QEvent::KeyRelease, Qt::Key_Right, 110);
+  run_events(30);
+  // The pointer far to the left on the board: the paddle steers there.
+  QMouseEvent move(QEvent::MouseMove, QPointF(60, 420), QPointF(60, 420), Qt::NoButton,
+                   Qt::NoButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(&w, &move);
+  ASSERT_EQ(s.paddledir, 2);
+  send_key(w, QEvent::KeyPress, Qt::Key_A, 200);  // any key: the pointer lets go
+  EXPECT_EQ(s.paddledir, 0);
+  run_events(60);
+  EXPECT_EQ(s.paddledir, 0);  // and waits for new motion
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 // The process's hardening, in forked children: each test's process is its
 // own, so sealing the environment or dying of a signal stays there.
-#include "app/process.h"
-
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -13,8 +11,11 @@
 #include <functional>
 #include <string>
 
-#include "app/display.h"
-#include "app/options.h"
+#include "app/shell/display.h"
+#include "app/shell/environment.h"
+#include "app/shell/memory.h"
+#include "app/shell/options.h"
+#include "app/shell/signals.h"
 
 namespace zandovik::app {
 namespace {

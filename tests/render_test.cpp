@@ -1,13 +1,13 @@
 // Offscreen painting: colours at design positions, at several scales.
-#include "app/render.h"
-
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
 #include <QImage>
 
-#include "app/fonts.h"
-#include "app/motion.h"
+#include "app/present/damage.h"
+#include "app/present/fonts.h"
+#include "app/present/motion.h"
+#include "app/present/paint.h"
 #include "tests/harness.h"
 
 namespace zandovik::app {
@@ -134,11 +134,11 @@ TEST(Render, RectanglesCloseTogetherAreJoinedAndFarOnesKept) {
 }
 
 TEST(Render, TheCacheLetsTheLeastUsedPicturesGoAndKeepsNoHugeOne) {
-  RenderCache cache;
+  PictureCache cache;
   cache.use_for(Viewport::fit(QSize(852, 733)));
   // Eight pictures of just under an eighth of the budget each: full.
   const QSize eighth(1024, 1023);
-  ASSERT_TRUE(RenderCache::keeps(eighth));
+  ASSERT_TRUE(PictureCache::keeps(eighth));
   for (const char* key : {"a", "b", "c", "d", "e", "f", "g", "h"})
     cache.put(key, QImage(eighth, QImage::Format_ARGB32_Premultiplied));
   ASSERT_EQ(cache.size(), 8u);
@@ -147,16 +147,16 @@ TEST(Render, TheCacheLetsTheLeastUsedPicturesGoAndKeepsNoHugeOne) {
   EXPECT_EQ(cache.size(), 8u);
   EXPECT_EQ(cache.find("b"), nullptr);
   for (const char* key : {"a", "c", "i"}) EXPECT_NE(cache.find(key), nullptr) << key;
-  EXPECT_LE(cache.bytes(), RenderCache::kMaxBytes);
+  EXPECT_LE(cache.bytes(), PictureCache::kMaxBytes);
   // A picture of a huge window's header box is never kept.
-  EXPECT_FALSE(RenderCache::keeps(QSize(2600, 800)));
+  EXPECT_FALSE(PictureCache::keeps(QSize(2600, 800)));
 }
 
 TEST(Render, AHugeWindowIsPaintedWholeWithinTheCacheBudget) {
   Harness h;
   const QSize size(9000, 7750);
   const Viewport vp = Viewport::fit(size);
-  RenderCache cache;
+  PictureCache cache;
   PaintOptions opts;
   opts.cache = &cache;
   QImage img(size, QImage::Format_RGB32);
@@ -164,7 +164,7 @@ TEST(Render, AHugeWindowIsPaintedWholeWithinTheCacheBudget) {
   paint_scene(p, h.ui(), vp, QRect(QPoint(0, 0), size), opts);
   const std::size_t kept = cache.size();
   EXPECT_GT(kept, 0u);
-  EXPECT_LE(cache.bytes(), RenderCache::kMaxBytes);
+  EXPECT_LE(cache.bytes(), PictureCache::kMaxBytes);
   // A second frame finds what the first kept: nothing is thrown away.
   paint_scene(p, h.ui(), vp, QRect(QPoint(0, 0), size), opts);
   EXPECT_EQ(cache.size(), kept);

@@ -1,0 +1,63 @@
+#include "app/present/fonts.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QStringList>
+#include <cmath>
+
+namespace zandovik::app {
+
+namespace {
+
+// Metric-compatible faces first, then faces of the same character.
+const std::vector<std::pair<QString, QStringList>>& font_faces() {
+  static const std::vector<std::pair<QString, QStringList>> faces = {
+      {"Arial", {"Liberation Sans", "Arimo", "DejaVu Sans"}},
+      {"Times New Roman", {"Liberation Serif", "Tinos", "DejaVu Serif"}},
+      {"Impact", {"Liberation Sans Narrow", "DejaVu Sans Condensed", "DejaVu Sans"}},
+      {"Lucida Handwriting", {"Dancing Script", "DejaVu Serif"}},
+      {"MS Song", {"AR PL UMing CN", "AR PL UMing TW", "DejaVu Serif"}},
+  };
+  return faces;
+}
+
+}  // namespace
+
+void install_font_substitutes() {
+  for (const auto& [family, substitutes] : font_faces())
+    QFont::insertSubstitutions(family, substitutes);
+}
+
+std::vector<std::string> missing_font_warnings() {
+  std::vector<std::string> warnings;
+  const QStringList installed = QFontDatabase::families();
+  if (installed.isEmpty())
+    return {"no fonts are installed at all, so no text can be drawn (install fonts-liberation)"};
+  for (const auto& [family, substitutes] : font_faces()) {
+    bool any = installed.contains(family, Qt::CaseInsensitive);
+    for (const QString& s : substitutes) any = any || installed.contains(s, Qt::CaseInsensitive);
+    if (!any) {
+      // What the font configuration matches for it: the face drawn instead.
+      QString used = QFontInfo(QFont(family)).family();
+      if (used.isEmpty()) used = QFontInfo(QFont(installed.first())).family();
+      if (used.isEmpty()) used = installed.first();
+      warnings.push_back("font \"" + family.toStdString() + "\" and its free stand-ins (" +
+                         substitutes.join(", ").toStdString() + ") are not installed; using \"" +
+                         used.toStdString() + "\"");
+    }
+  }
+  return warnings;
+}
+
+QFont scene_font(const scene::Font& f, const Viewport& vp) {
+  QFont font(QString::fromStdString(f.family));
+  font.setBold(f.bold);
+  font.setPixelSize(
+      std::max(1, static_cast<int>(std::lround(f.size_pt * kTwipsPerPoint * vp.scale))));
+  font.setHintingPreference(QFont::PreferFullHinting);
+  // Every caption is plain ASCII: no fallback fonts to look up or merge.
+  font.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoFontMerging));
+  return font;
+}
+
+}  // namespace zandovik::app

@@ -1,0 +1,153 @@
+// zandovik: the brick-breaking game in its window.
+#include <fontconfig/fontconfig.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+#include <string>
+#include <thread>
+
+#include "app/present/fonts.h"
+#include "app/shell/display.h"
+#include "app/shell/environment.h"
+#include "app/shell/identity.h"
+#include "app/shell/memory.h"
+#include "app/shell/messages.h"
+#include "app/shell/options.h"
+#include "app/shell/session_bus.h"
+#include "app/shell/signals.h"
+#include "app/shell/toolkit.h"
+#include "app/window/window.h"
+#include "game/boards.h"
+
+namespace {
+
+std::string env(const char* name) {
+  const char* v = std::getenv(name);
+  return v ? v : "";
+}
+
+bool wayland_plugin_installed() {
+  const QString dir = QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/platforms/";
+  return QFileInfo::exists(dir + "libqwayland-generic.so");
+}
+
+// Out of memory anywhere is a clean end: one line and status 1, never an
+// abort or a half-drawn window.
+[[noreturn]] void out_of_memory() {
+  zandovik::app::say("zandovik: out of memory\n");
+  ::_exit(1);
+}
+
+// Output that could not be written is a failure, said on standard error.
+int finish_output() {
+  if (zandovik::app::stdout_was_closed() || std::fflush(stdout) != 0 || std::ferror(stdout)) {
+    zandovik::app::say("zandovik: cannot write the output\n");
+    return 1;
+  }
+  return 0;
+}
+
+// Reading the font configuration is the longest step before the first
+// frame; it runs beside the toolkit's start. The environment is sealed by
+// then, so nothing can move it under the getenv calls of this thread.
+std::thread read_fonts_beside() {
+  try {
+    return std::thread([] { FcInit(); });
+  } catch (const std::exception&) {
+    FcInit();  // no thread to be had: read it here
+    return {};
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  namespace app = zandovik::app;
+  // Before anything else, signals and the standard streams.
+  app::harden_process(ZANDOVIK_VERSION);
+  std::set_new_handler(out_of_memory);
+  app::tune_allocator();
+  const app::CommandLine line = app::parse_command_line(argc, argv);
+  switch (line.action) {
+    case app::CommandLine::Action::help:
+      app::print_help();
+      return finish_output();
+    case app::CommandLine::Action::version:
+      std::printf("zandovik %s\n", ZANDOVIK_VERSION);
+      return finish_output();
+    case app::CommandLine::Action::usage_error:
+      std::fprintf(stderr, "%s\n", app::kUsage);
+      return 2;
+    case app::CommandLine::Action::play:
+      break;
+  }
+  // The game session, made ready before its window: a board file or a
+  // recording that cannot be played is said in one line, and no window opens.
+  auto play = std::make_unique<app::Play>();
+  if (!line.boards.empty()) {
+    try {
+      play->session.set_boards(std::make_shared<const zandovik::game::BoardSet>(
+          zandovik::game::read_boards(zandovik::game::boards_path(
+              line.boards, zandovik::game::executable_dir()))));
+    } catch (const zandovik::game::BoardError& e) {
+      std::fprintf(stderr, "zandovik: %s
+", e.what());
+      return 1;
+    }
+  }
+  if (line.replay) {
+    if (auto refused = play->session.replay(*line.replay, ZANDOVIK_VERSION)) {
+      std::fprintf(stderr, "zandovik: %s
+", refused->c_str());
+      return 1;
+    }
+  } else if (line.record) {
+    play->session.record(*line.record, ZANDOVIK_VERSION, [](const std::string& e) {
+      std::fprintf(stderr, "zandovik: %s\n", e.c_str());
+    });
+  }
+  if (!app::enough_address_space()) return 1;
+
+  app::DisplayEnv where;
+  where.platform = line.platform.empty() ? env("QT_QPA_PLATFORM") : line.platform;
+  where.display_arg = line.display;
+  where.display = env("DISPLAY");
+  where.wayland_display = env("WAYLAND_DISPLAY");
+  where.runtime_dir = env("XDG_RUNTIME_DIR");
+  where.wayland_plugin = wayland_plugin_installed();
+  const auto choice = app::choose_display(where);
+  if (!choice.error.empty()) {
+    std::fprintf(stderr, "zandovik: %s\n", choice.error.c_str());
+    return 1;
+  }
+  if (!choice.note.empty()) std::fprintf(stderr, "zandovik: %s\n", choice.note.c_str());
+
+  // Every write to the environment, then none: threads start after this.
+  if (!choice.platform.empty()) app::set_env("QT_QPA_PLATFORM", choice.platform.c_str());
+  app::set_toolkit_defaults();
+  app::keep_off_a_silent_bus();
+  app::seal_environment();
+
+  std::thread fonts = read_fonts_beside();
+  app::hold_toolkit_messages(choice.what);
+  // One identity everywhere: the desktop file's name is the Wayland app id.
+  QGuiApplication::setDesktopFileName(app::kAppId);
+  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+      Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+  QApplication qapp(argc, argv);
+  app::release_toolkit_messages();
+  if (fonts.joinable()) fonts.join();
+  QApplication::setApplicationName("zandovik");  // WM_CLASS "zandovik"
+  app::quit_on_signals(qapp);
+  app::start_paint_threads();
+  app::install_font_substitutes();
+  app::GameWindow window(std::move(play), !line.draw_at_ticks);
+  window.show();
+  return QApplication::exec();
+}

@@ -1,0 +1,109 @@
+#include "app/shell/options.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace zandovik::app {
+
+namespace {
+
+// Qt's options the game lets through, with whether each takes a value.
+bool qt_option(const char* arg, bool& takes_value) {
+  static constexpr const char* kWithValue[] = {"-platform",      "-platformpluginpath",
+                                               "-platformtheme", "-plugin",
+                                               "-display",       "-qwindowgeometry",
+                                               "-geometry",      "-qwindowtitle",
+                                               "-title",         "-qwindowicon",
+                                               "-icon",          "-style",
+                                               "-stylesheet",    "-session",
+                                               "-name"};
+  static constexpr const char* kAlone[] = {"-reverse", "-nograb", "-dograb", "-sync",
+                                           "-widgetcount"};
+  for (const char* o : kWithValue)
+    if (std::strcmp(arg, o) == 0 || (arg[0] == '-' && std::strcmp(arg + 1, o) == 0))
+      return takes_value = true;
+  for (const char* o : kAlone)
+    if (std::strcmp(arg, o) == 0) return !(takes_value = false);
+  return false;
+}
+
+}  // namespace
+
+CommandLine parse_command_line(int argc, const char* const* argv) {
+  CommandLine line;
+  for (int i = 1; i < argc; ++i) {
+    const char* arg = argv[i];
+    const bool has_value = i + 1 < argc;
+    bool takes_value = false;
+    if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0) {
+      line.action = CommandLine::Action::help;
+      return line;
+    }
+    if (std::strcmp(arg, "--version") == 0) {
+      line.action = CommandLine::Action::version;
+      return line;
+    }
+    if (std::strcmp(arg, "--record") == 0 && has_value) {
+      line.record = argv[++i];
+      continue;
+    }
+    if (std::strcmp(arg, "--replay") == 0 && has_value) {
+      line.replay = argv[++i];
+      continue;
+    }
+    if (std::strcmp(arg, "--boards") == 0 && has_value && argv[i + 1][0] != '\0') {
+      line.boards = argv[++i];
+      continue;
+    }
+    // A board file alone, as a file manager opens one.
+    if (arg[0] != '-' && arg[0] != '\0' && line.boards.empty()) {
+      line.boards = arg;
+      continue;
+    }
+    if (std::strcmp(arg, "--draw-at-ticks") == 0) {
+      line.draw_at_ticks = true;
+      continue;
+    }
+    if (qt_option(arg, takes_value)) {
+      if (takes_value && has_value) {
+        const char* name = arg[1] == '-' ? arg + 2 : arg + 1;
+        if (std::strcmp(name, "platform") == 0) line.platform = argv[i + 1];
+        if (std::strcmp(name, "display") == 0) line.display = argv[i + 1];
+      }
+      i += takes_value ? 1 : 0;
+      continue;
+    }
+    line.action = CommandLine::Action::usage_error;
+    return line;
+  }
+  // A replay plays what its recording holds, boards included.
+  if (line.replay && (line.record || !line.boards.empty()))
+    line.action = CommandLine::Action::usage_error;
+  return line;
+}
+
+void print_help() {
+  std::printf(
+      "%s\n\n"
+      "A brick-breaking game in one window. Left and Right move the paddle, and so\n"
+      "do the pointer or a finger over the board and a gamepad's d-pad or left stick;\n"
+      "the pad's A clicks the button on show and Start pauses. P pauses, F1 and F2\n"
+      "choose the next or previous brick pattern, F11 toggles full screen, M turns\n"
+      "the sound off and on.\n\n"
+      "  --boards FILE   play the boards of a board file instead of the three built-in\n"
+      "                  patterns (a board file alone on the command line does the same)\n"
+      "  --boards NAME   play a set of boards that ships with the game: extra\n"
+      "  --record FILE   write the game into FILE, a new file, as it goes: every input\n"
+      "                  and its time, every seed drawn, and checksums of the state\n"
+      "  --replay FILE   play a recording back in the window, at the speed it was made;\n"
+      "                  prints \"replay matches\" at its end, or where it parted\n"
+      "  --draw-at-ticks draw the ball, the paddle and the logo only where the game's\n"
+      "                  ticks put them (40 and 20 times a second) instead of moving\n"
+      "                  them smoothly between ticks at the display's refresh rate\n\n"
+      "Without --boards, --record and --replay the game reads and writes no files.\n"
+      "It opens on the Wayland display in WAYLAND_DISPLAY, else on the X display in\n"
+      "DISPLAY (or -display). Qt's other options (-platform, -style, ...) are taken too.\n",
+      kUsage);
+}
+
+}  // namespace zandovik::app

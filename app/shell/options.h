@@ -1,0 +1,26 @@
+#pragma once
+// The game's command line. Plain C++, no Qt: Qt's own options are let
+// through for the toolkit to read.
+#include <optional>
+#include <string>
+
+namespace zandovik::app {
+
+inline constexpr const char* kUsage =
+    "usage: zandovik [--help] [--version] [--boards FILE|NAME | BOARDFILE] "
+    "[--record FILE | --replay FILE] [--draw-at-ticks] [-display DISPLAY] [-platform NAME]";
+
+struct CommandLine {
+  enum class Action { play, help, version, usage_error };
+  Action action = Action::play;
+  std::optional<std::string> record, replay;  // --record FILE, --replay FILE
+  std::string boards;                         // --boards FILE|NAME, or a board file alone
+  std::string platform;                       // -platform
+  std::string display;                        // -display
+  bool draw_at_ticks = false;                 // --draw-at-ticks: no frames between the ticks
+};
+
+CommandLine parse_command_line(int argc, const char* const* argv);
+void print_help();
+
+}  // namespace zandovik::app
