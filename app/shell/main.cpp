@@ -92,19 +92,17 @@ int main(int argc, char** argv) {
   auto play = std::make_unique<app::Play>();
   if (!line.boards.empty()) {
     try {
-      play->session.set_boards(std::make_shared<const zandovik::game::BoardSet>(
-          zandovik::game::read_boards(zandovik::game::boards_path(
-              line.boards, zandovik::game::executable_dir()))));
+      play->session.set_boards(
+          std::make_shared<const zandovik::game::BoardSet>(zandovik::game::read_boards(
+              zandovik::game::boards_path(line.boards, zandovik::game::executable_dir()))));
     } catch (const zandovik::game::BoardError& e) {
-      std::fprintf(stderr, "zandovik: %s
-", e.what());
+      std::fprintf(stderr, "zandovik: %s\n", e.what());
       return 1;
     }
   }
   if (line.replay) {
     if (auto refused = play->session.replay(*line.replay, ZANDOVIK_VERSION)) {
-      std::fprintf(stderr, "zandovik: %s
-", refused->c_str());
+      std::fprintf(stderr, "zandovik: %s\n", refused->c_str());
       return 1;
     }
   } else if (line.record) {
