@@ -16,6 +16,7 @@
 #include <thread>
 
 #include "app/display.h"
+#include "app/editor/run_editor.h"
 #include "app/fonts.h"
 #include "app/identity.h"
 #include "app/messages.h"
@@ -171,6 +172,7 @@ int main(int argc, char** argv) {
   quit_on_signals(qapp);
   start_paint_threads();
   app::install_font_substitutes();
+  if (line.edit) return zandovik::app::editor::run_editor(line.edit_file);
   app::GameWindow window(std::move(options));
   window.show();
   return QApplication::exec();

@@ -7,7 +7,7 @@ namespace zandovik::app {
 
 inline constexpr const char* kUsage =
     "usage: zandovik [--help] [--version] [--record FILE | --replay FILE] [--draw-at-ticks] "
-    "[-display DISPLAY] "
+    "[--edit [FILE]] [-display DISPLAY] "
     "[-platform NAME]";
 
 struct CommandLine {
@@ -17,6 +17,8 @@ struct CommandLine {
   std::string platform;        // -platform
   std::string display;         // -display
   bool draw_at_ticks = false;  // --draw-at-ticks: no frames between the ticks
+  bool edit = false;           // --edit [FILE]: the board editor
+  std::string edit_file;
 };
 
 CommandLine parse_command_line(int argc, const char* const* argv);
