@@ -1,7 +1,9 @@
 // The board: the 500 brick elements, the pattern table and the build of a
 // board from the current pattern.
+#include <algorithm>
 #include <array>
 
+#include "game/boards.h"
 #include "game/game.h"
 
 namespace zandovik::game {
@@ -58,8 +60,18 @@ void loadbricks(Game& g) {
 }
 
 void fill_patterns(Game& g) {
-  for (int p = 0; p < kPatternCount; ++p)
-    for (int r = 0; r < kPatternRowsUsed; ++r) g.s.levels[p + 1][r + 1] = kPatterns[p][r];
+  if (!g.boards || g.boards->boards.empty()) {
+    for (int p = 0; p < kPatternCount; ++p)
+      for (int r = 0; r < kPatternRowsUsed; ++r) g.s.levels[p + 1][r + 1] = kPatterns[p][r];
+    return;
+  }
+  // The player's boards are patterns 1..N; the table holds no other.
+  const auto& boards = g.boards->boards;
+  const int n = static_cast<int>(std::min<std::size_t>(boards.size(), kMaxBoards));
+  for (int p = 1; p < kPatternSlots; ++p)
+    for (int r = 0; r < kPatternRowsUsed; ++r)
+      g.s.levels[p][r + 1] = p <= n ? boards[p - 1].rows[r] : std::string();
+  g.s.numpatterns = static_cast<scene::I16>(n);
 }
 
 void grid(Game& g) {

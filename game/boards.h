@@ -31,10 +31,12 @@ struct Board {
   // twenty zeros.
   std::array<std::string, kPatternRowsUsed> rows;
   Board();
+  bool operator==(const Board&) const = default;
 };
 
 struct BoardSet {
   std::vector<Board> boards;
+  bool operator==(const BoardSet&) const = default;
 };
 
 // "FILE: line N: what is wrong".
@@ -49,15 +51,25 @@ BoardSet read_boards(const std::string& path);
 BoardSet parse_boards(std::string_view text, const std::string& where);
 // The set as a board file's text; parse_boards reads it back the same.
 std::string format_boards(const BoardSet& set);
-// Why a board cannot be played (no brick of 1..8), or nothing.
+// Why a board cannot be played (a row that is not 20 digits, no brick of
+// 1..8), or nothing.
 std::optional<std::string> board_problem(const Board& b);
-// A set ready to play: 1..100 boards, each playable. The first problem, with
-// the board's number, or nothing.
+// Why a name cannot be a board's (over 40 characters, not UTF-8, control
+// characters, blanks at either end), or nothing.
+std::optional<std::string> name_problem(std::string_view name);
+// A set ready to play and to write: 1..100 boards, each playable and well
+// named. The first problem, with the board's number, or nothing.
 std::optional<std::string> set_problem(const BoardSet& set);
 
 // Where `--boards NAME` and the driver's `boards NAME` find a set that
-// ships with the game: a bare name (no '/') is looked for in the build's
-// folder and then the installed one; anything else is a path.
+// ships with the game: a bare name (no '/', not ending in ".boards") is
+// BUILD_DIR/boards/NAME.boards if that exists, else the installed
+// .../games/zandovik/boards/NAME.boards; anything else is a path.
 std::string boards_path(const std::string& name_or_path, const std::string& build_dir);
+// Where an installed game keeps the sets it ships.
+std::string installed_boards_dir();
+// The folder of the running program (empty if unknown): a build keeps the
+// sets it ships in boards/ beside it.
+std::string executable_dir();
 
 }  // namespace zandovik::game

@@ -13,6 +13,7 @@ namespace zandovik::game {
 
 // What the logic needs from the event runtime beyond the Scene.
 struct Game;
+struct BoardSet;
 
 class Services {
  public:
@@ -31,6 +32,8 @@ struct Game {
   scene::Scene& ui;
   scene::Rng& rng;
   Services& host;
+  // Boards of the player's own in place of the built-in patterns, or none.
+  const BoardSet* boards = nullptr;
 };
 
 // A jitter re-roll: a speed factor in (0.95, 1].

@@ -21,7 +21,7 @@ void Runtime::create_window() {
   // design. GameState stays.
   game_.reset();
   scene_.emplace();
-  game_.emplace(Game{state_, *scene_, rng_, *this});
+  game_.emplace(Game{state_, *scene_, rng_, *this, boards_.get()});
   ++generation_;
   reset_timers();
   Form_Load(*game_);

@@ -7,9 +7,11 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
+#include "game/boards.h"
 #include "game/game.h"
 
 namespace zandovik::game {
@@ -58,6 +60,11 @@ class Runtime : private Services {
   // time given, or now.
   void show(std::optional<double> at = std::nullopt);
   bool shown() const { return scene_.has_value(); }
+  // Boards of the player's own in place of the three built-in patterns, for
+  // every window created from now on, re-creations included (none, or an
+  // empty set: the built-in ones). Given before show.
+  void set_boards(std::shared_ptr<const BoardSet> boards) { boards_ = std::move(boards); }
+  const BoardSet* boards() const { return boards_.get(); }
 
   // The one door for input. During the stall it is held and handled after
   // it, in order. False, and nothing runs, for a click on a hidden button
@@ -147,6 +154,7 @@ class Runtime : private Services {
   std::vector<std::pair<Cue, int>> cues_;
   std::optional<scene::Scene> scene_;
   std::optional<Game> game_;
+  std::shared_ptr<const BoardSet> boards_;
   std::array<Schedule, 3> timers_{};
   double now_ = 0;
   std::uint64_t stalls_ = 0;

@@ -2,8 +2,9 @@
 # a script with an .err file must fail with status 2 and print that error.
 get_filename_component(dir ${SCRIPT} DIRECTORY)
 get_filename_component(name ${SCRIPT} NAME_WE)
+# Run beside the script, so that it names its files (board files) by ./NAME.
 execute_process(COMMAND ${DRIVER} ${SCRIPT} RESULT_VARIABLE rc OUTPUT_VARIABLE out
-                ERROR_VARIABLE err TIMEOUT 60)
+                ERROR_VARIABLE err TIMEOUT 60 WORKING_DIRECTORY ${dir})
 if(EXISTS ${dir}/${name}.err)
   file(READ ${dir}/${name}.err want_err)
   string(STRIP "${want_err}" want_err)

@@ -118,6 +118,18 @@ class Interpreter {
     rt_.show();
   }
 
+  // The boards of a file, or of a set that ships with the game, in place of
+  // the built-in patterns for every window the script creates.
+  void boards(const Args&, const std::string& name) {
+    if (rt_.shown()) throw PathError{"boards come before 'show': the window is built from them"};
+    try {
+      const auto path = game::boards_path(name, game::executable_dir());
+      rt_.set_boards(std::make_shared<const game::BoardSet>(game::read_boards(path)));
+    } catch (const game::BoardError& e) {
+      throw PathError{e.what()};
+    }
+  }
+
   // A recording of a window's game, played headlessly from a fresh game:
   // every input, advance and seed as the window had them.
   void replay(const Args&, const std::string& path) {
@@ -319,6 +331,8 @@ const std::vector<Command>& Interpreter::commands() {
       {"seed", "seed N (the seed Randomize uses; default 1)", 1, 1, false, &I::seed},
       {"rnd", "rnd V1 V2 ... (values in [0, 1) for the next draws)", 1, SIZE_MAX, false, &I::rnd},
       {"show", "show (create the window: Form_Load runs)", 0, 0, false, &I::show},
+      {"boards", "boards FILE|NAME (play a board file's or a shipped set's boards; before show)", 1,
+       SIZE_MAX, false, &I::boards},
       {"replay", "replay FILE (play a recording of the window's from the start)", 1, SIZE_MAX,
        false, &I::replay},
       {"keydown", "keydown CODE [SHIFT]", 1, 2, true, &I::keydown},

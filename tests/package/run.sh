@@ -39,10 +39,12 @@ for f in /usr/games/zandovik /usr/share/applications/org.zandovik.Zandovik.deskt
   /usr/share/icons/hicolor/16x16/apps/org.zandovik.Zandovik.png \
   /usr/share/metainfo/org.zandovik.Zandovik.metainfo.xml \
   /usr/share/icons/hicolor/scalable/apps/org.zandovik.Zandovik.svg \
-  /usr/share/icons/hicolor/48x48/apps/org.zandovik.Zandovik.png; do
+  /usr/share/icons/hicolor/48x48/apps/org.zandovik.Zandovik.png \
+  /usr/share/games/zandovik/boards/extra.boards \
+  /usr/share/mime/packages/org.zandovik.Zandovik.xml; do
   [ -f "$f" ] || fail "installed: $f"
 done
-pass "game, man page, desktop entry, metainfo and icons are installed"
+pass "game, man page, desktop entry, metainfo, icons, extra boards and file type are installed"
 [ "$(man -w zandovik 2>/dev/null)" = /usr/share/man/man6/zandovik.6.gz ] || fail "man zandovik finds the page"
 man --warnings -l /usr/share/man/man6/zandovik.6.gz 2>&1 >/dev/null | grep . && fail "man --warnings is silent"
 pass "man zandovik shows the page, without warnings"
@@ -54,8 +56,10 @@ fi
 
 . "$(dirname "${BASH_SOURCE[0]}")/../window/xvfb.sh"
 start_xvfb 1280x1024 "$work" || fail "Xvfb starts"
-# The menu entry's command, as a desktop runs it (Debian's PATH has /usr/games).
-exec_line=$(sed -n 's/^Exec=//p' /usr/share/applications/org.zandovik.Zandovik.desktop)
+# The menu entry's command, as a desktop runs it without a file (Debian's
+# PATH has /usr/games): the main entry's, not its actions', and %f is nothing.
+exec_line=$(sed -n '/^\[Desktop Entry\]/,/^\[Desktop Action/s/^Exec=//p' \
+  /usr/share/applications/org.zandovik.Zandovik.desktop | sed 's/ %[fFuU]//')
 PATH=/usr/local/bin:/usr/bin:/bin:/usr/games $exec_line >"$work/game.log" 2>&1 &
 pid=$!
 win=$(timeout 10 xdotool search --sync --all --onlyvisible --pid "$pid" --name '^Form1$' | head -n 1)

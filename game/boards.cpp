@@ -1,0 +1,311 @@
+#include "game/boards.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+#ifndef ZANDOVIK_BOARDS_DIR
+#define ZANDOVIK_BOARDS_DIR "/usr/share/games/zandovik/boards"
+#endif
+
+namespace zandovik::game {
+
+namespace {
+
+constexpr std::string_view kBlanks = " \t\r";
+constexpr std::size_t kRowLength = kColumns;
+constexpr const char* kEmptyRow = "00000000000000000000";
+static_assert(std::char_traits<char>::length(kEmptyRow) == kRowLength);
+
+std::string_view trim(std::string_view s) {
+  const auto first = s.find_first_not_of(kBlanks);
+  if (first == std::string_view::npos) return {};
+  return s.substr(first, s.find_last_not_of(kBlanks) - first + 1);
+}
+
+// The length of the UTF-8 sequence that starts at s[i], or 0 if none does:
+// no overlong forms, no surrogates, nothing past U+10FFFF.
+std::size_t utf8_length(std::string_view s, std::size_t i) {
+  const auto byte = [&](std::size_t k) -> unsigned {
+    return k < s.size() ? static_cast<unsigned char>(s[k]) : 0u;
+  };
+  const unsigned c = byte(i);
+  if (c < 0x80) return 1;
+  std::size_t n = 0;
+  unsigned lo = 0x80, hi = 0xBF;  // the second byte's range
+  if (c >= 0xC2 && c <= 0xDF) {
+    n = 2;
+  } else if (c >= 0xE0 && c <= 0xEF) {
+    n = 3;
+    if (c == 0xE0) lo = 0xA0;
+    if (c == 0xED) hi = 0x9F;
+  } else if (c >= 0xF0 && c <= 0xF4) {
+    n = 4;
+    if (c == 0xF0) lo = 0x90;
+    if (c == 0xF4) hi = 0x8F;
+  } else {
+    return 0;
+  }
+  for (std::size_t k = 1; k < n; ++k) {
+    const unsigned b = byte(i + k);
+    if (b < (k == 1 ? lo : 0x80u) || b > (k == 1 ? hi : 0xBFu)) return 0;
+  }
+  return n;
+}
+
+// Characters (code points) in valid UTF-8, or nothing if it is not valid.
+std::optional<std::size_t> characters(std::string_view s) {
+  std::size_t count = 0;
+  for (std::size_t i = 0; i < s.size(); ++count) {
+    const std::size_t n = utf8_length(s, i);
+    if (n == 0) return std::nullopt;
+    i += n;
+  }
+  return count;
+}
+
+// A line quoted in a message: short, whole characters, no control bytes.
+std::string excerpt(std::string_view s) {
+  constexpr std::size_t kShown = 32;
+  std::string out;
+  std::size_t i = 0, shown = 0;
+  for (; i < s.size() && shown < kShown; ++shown) {
+    const std::size_t n = std::max<std::size_t>(utf8_length(s, i), 1);
+    const auto c = static_cast<unsigned char>(s[i]);
+    out += (n == 1 && (c < 0x20 || c >= 0x7F)) ? std::string("?") : std::string(s.substr(i, n));
+    i += n;
+  }
+  return "'" + out + (i < s.size() ? "...'" : "'");
+}
+
+std::string label(std::size_t number, const Board& b) {
+  return "board " + std::to_string(number) + (b.name.empty() ? "" : " \"" + b.name + "\"");
+}
+
+bool is_digit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+std::optional<std::string> row_problem(std::string_view row) {
+  if (row.size() != kRowLength || !std::all_of(row.begin(), row.end(), is_digit))
+    return "a row is 20 digits 0 to 9";
+  return std::nullopt;
+}
+
+bool has_breakable(const Board& b) {
+  return std::any_of(b.rows.begin(), b.rows.end(), [](const std::string& row) {
+    return row.find_first_of("12345678") != std::string::npos;
+  });
+}
+
+// Where a line of the file went wrong: what is said about it.
+struct LineError {
+  std::size_t line;
+  std::string what;
+};
+
+// A row as the file gives it: the first thing wrong with it.
+std::optional<std::string> file_row_problem(std::string_view row) {
+  const std::size_t length = characters(row).value_or(row.size());
+  if (length != kRowLength)
+    return "a row is 20 digits 0 to 9; this one has " + std::to_string(length) + " characters";
+  for (std::size_t x = 0; x < row.size(); ++x)
+    if (!is_digit(row[x]))
+      return "a row is 20 digits 0 to 9; character " + std::to_string(x + 1) + " is " +
+             excerpt(row.substr(x, std::max<std::size_t>(utf8_length(row, x), 1)));
+  return std::nullopt;
+}
+
+class Parser {
+ public:
+  void line(std::size_t number, std::string_view raw) {
+    number_ = number;
+    if (!characters(raw)) fail("not valid UTF-8 text");
+    const std::string_view text = trim(raw);
+    if (number == 1) return magic(text);
+    if (text.empty() || text.front() == '#') return;
+    if (text.substr(0, 5) == "board" && (text.size() == 5 || text[5] == ' ' || text[5] == '\t'))
+      return board(trim(text.substr(5)));
+    if (is_digit(text.front())) return row(text);
+    fail("expected a row of 20 digits, a 'board' line or a comment, not " + excerpt(text));
+  }
+
+  BoardSet finish() {
+    if (set_.boards.empty()) fail("the file ends without a board: it needs 1 to 100");
+    close_board();
+    return std::move(set_);
+  }
+
+ private:
+  [[noreturn]] void fail(const std::string& what) const { throw LineError{number_, what}; }
+
+  void magic(std::string_view text) {
+    if (text == kBoardsMagic) return;
+    if (text.substr(0, 15) == "zandovik-boards")
+      fail("a board file of another version: this game reads '" + std::string(kBoardsMagic) + "'");
+    fail("not a board file: the first line must be '" + std::string(kBoardsMagic) + "'");
+  }
+
+  void board(std::string_view name) {
+    if (!set_.boards.empty()) close_board();
+    if (set_.boards.size() == static_cast<std::size_t>(kMaxBoards))
+      fail("a board more than the 100 a file may hold");
+    if (auto why = name_problem(name)) fail(*why);
+    set_.boards.emplace_back().name = std::string(name);
+    board_line_ = number_;
+    rows_ = 0;
+  }
+
+  void row(std::string_view text) {
+    if (set_.boards.empty()) fail("a row before the first 'board' line");
+    if (auto why = file_row_problem(text)) fail(*why);
+    Board& b = set_.boards.back();
+    if (rows_ == kPatternRowsUsed)
+      fail(label(set_.boards.size(), b) + " has an 11th row: a board has at most 10");
+    b.rows[rows_++] = std::string(text);
+  }
+
+  // A board is whole when the next begins or the file ends.
+  void close_board() {
+    const Board& b = set_.boards.back();
+    if (rows_ == 0) throw LineError{board_line_, label(set_.boards.size(), b) + " has no row"};
+    if (auto why = board_problem(b))
+      throw LineError{board_line_, label(set_.boards.size(), b) + ": " + *why};
+  }
+
+  BoardSet set_;
+  std::size_t number_ = 0, board_line_ = 0;
+  int rows_ = 0;
+};
+
+}  // namespace
+
+Board::Board() {
+  rows.fill(kEmptyRow);
+}
+
+BoardSet parse_boards(std::string_view text, const std::string& where) {
+  std::size_t number = 0;
+  try {
+    if (text.size() > kMaxBoardFileBytes) {
+      number = 1 + static_cast<std::size_t>(
+                       std::count(text.begin(), text.begin() + kMaxBoardFileBytes, '\n'));
+      throw LineError{number, "the file goes on past 1 MiB, more than any board file"};
+    }
+    Parser parser;
+    std::size_t pos = 0;
+    do {
+      const std::size_t end = std::min(text.find('\n', pos), text.size());
+      parser.line(++number, text.substr(pos, end - pos));
+      pos = end + 1;
+    } while (pos < text.size());
+    return parser.finish();
+  } catch (const LineError& e) {
+    throw BoardError(where + ": line " + std::to_string(e.line) + ": " + e.what);
+  }
+}
+
+BoardSet read_boards(const std::string& path) {
+  const auto fail = [&](const std::string& what) { return BoardError(path + ": " + what); };
+  // Opened without waiting, so a pipe with no writer cannot hold the game;
+  // what was opened is looked at before a byte is read.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) throw fail(std::string("cannot open: ") + std::strerror(errno));
+  struct Closer {
+    int fd;
+    ~Closer() { ::close(fd); }
+  } closer{fd};
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) throw fail(std::string("cannot read: ") + std::strerror(errno));
+  if (S_ISDIR(st.st_mode)) throw fail("a folder, not a board file");
+  if (!S_ISREG(st.st_mode)) throw fail("not a plain file, so not a board file");
+  const int flags = ::fcntl(fd, F_GETFL);
+  if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+  // One byte past the budget tells a file that is too large.
+  std::string text;
+  char buf[1 << 16];
+  while (text.size() <= kMaxBoardFileBytes) {
+    const std::size_t want = std::min(sizeof buf, kMaxBoardFileBytes + 1 - text.size());
+    const ssize_t got = ::read(fd, buf, want);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) throw fail(std::string("cannot read: ") + std::strerror(errno));
+    if (got == 0) break;
+    text.append(buf, static_cast<std::size_t>(got));
+  }
+  return parse_boards(text, path);
+}
+
+std::string format_boards(const BoardSet& set) {
+  std::string out = std::string(kBoardsMagic) + "\n";
+  for (const Board& b : set.boards) {
+    out += b.name.empty() ? "board\n" : "board " + b.name + "\n";
+    // Trailing empty rows are what a file leaves out; one row always stays.
+    std::size_t rows = kPatternRowsUsed;
+    while (rows > 1 && b.rows[rows - 1] == kEmptyRow) --rows;
+    for (std::size_t r = 0; r < rows; ++r) out += b.rows[r] + "\n";
+  }
+  return out;
+}
+
+std::optional<std::string> name_problem(std::string_view name) {
+  const auto length = characters(name);
+  if (!length) return "a board's name is not valid UTF-8 text";
+  if (*length > kMaxBoardName)
+    return "a board's name is at most 40 characters; this one has " + std::to_string(*length);
+  for (std::size_t i = 0; i < name.size(); i += utf8_length(name, i)) {
+    const auto c = static_cast<unsigned char>(name[i]);
+    const bool c1 = c == 0xC2 && static_cast<unsigned char>(name[i + 1]) < 0xA0;
+    if (c < 0x20 || c == 0x7F || c1) return "a board's name cannot hold control characters";
+  }
+  if (trim(name) != name) return "a board's name has no blanks at either end";
+  return std::nullopt;
+}
+
+std::optional<std::string> board_problem(const Board& b) {
+  for (std::size_t r = 0; r < b.rows.size(); ++r)
+    if (auto why = row_problem(b.rows[r])) return "row " + std::to_string(r + 1) + ": " + *why;
+  if (!has_breakable(b)) return "no brick of 1 to 8 to break, so it could never be finished";
+  return std::nullopt;
+}
+
+std::optional<std::string> set_problem(const BoardSet& set) {
+  if (set.boards.empty()) return "no board: a set holds 1 to 100";
+  if (set.boards.size() > static_cast<std::size_t>(kMaxBoards))
+    return std::to_string(set.boards.size()) + " boards: a set holds 1 to 100";
+  for (std::size_t k = 0; k < set.boards.size(); ++k) {
+    const Board& b = set.boards[k];
+    if (auto why = name_problem(b.name)) return "board " + std::to_string(k + 1) + ": " + *why;
+    if (auto why = board_problem(b)) return label(k + 1, b) + ": " + *why;
+  }
+  return std::nullopt;
+}
+
+std::string boards_path(const std::string& name_or_path, const std::string& build_dir) {
+  const std::string& name = name_or_path;
+  const bool bare = !name.empty() && name != "." && name != ".." &&
+                    name.find('/') == std::string::npos &&
+                    !(name.size() > 7 && name.compare(name.size() - 7, 7, ".boards") == 0);
+  if (!bare) return name;
+  const std::string file = name + ".boards";
+  std::error_code ec;
+  if (!build_dir.empty() && std::filesystem::exists(build_dir + "/boards/" + file, ec))
+    return build_dir + "/boards/" + file;
+  return installed_boards_dir() + "/" + file;
+}
+
+std::string installed_boards_dir() {
+  return ZANDOVIK_BOARDS_DIR;
+}
+
+std::string executable_dir() {
+  std::error_code ec;
+  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  return ec ? std::string() : exe.parent_path().string();
+}
+
+}  // namespace zandovik::game

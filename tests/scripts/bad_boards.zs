@@ -1,0 +1,3 @@
+seed 3
+boards ./bad.boards
+show

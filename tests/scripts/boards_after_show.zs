@@ -1,0 +1,2 @@
+show
+boards ./two.boards
