@@ -1,10 +1,15 @@
-// The board editor's model and its undo commands, on Qt's undo stack.
+// The board editor's model, its undo commands on Qt's undo stack, and its
+// saving.
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QUndoStack>
 
 #include "app/editor/commands.h"
 #include "app/editor/model.h"
+#include "app/editor/save.h"
 
 namespace ed = zandovik::app::editor;
 using zandovik::game::Board;
@@ -129,8 +134,10 @@ TEST(EditorModel, RenameIsUndoneAndNamesAreCutToWhatTheFileHolds) {
   EXPECT_EQ(m.board(1).name, "two");
   EXPECT_EQ(ed::clean_name("  a\tb\nc  "), "a b c");
   EXPECT_EQ(ed::clean_name(std::string(50, 'x')).size(), 40u);
-  // 39 letters and a two-byte letter: the letter does not fit and is cut whole.
-  EXPECT_EQ(ed::clean_name(std::string(39, 'x') + "é"), std::string(39, 'x'));
+  // Characters, not bytes: 39 letters and a two-byte one make 40.
+  const std::string forty = std::string(39, 'x') + "é";
+  EXPECT_EQ(ed::clean_name(forty + "é"), forty);
+  EXPECT_FALSE(zandovik::game::name_problem(ed::clean_name(forty + " y")).has_value());
 }
 
 TEST(EditorModel, ABoardWithoutABrickOrOnlyUnbreakableOnesMakesTheSetUnplayable) {
@@ -154,4 +161,25 @@ TEST(EditorModel, ASetKeepsOneToAHundredBoards) {
   for (int i = 1; i < 100; ++i) m.insert(i, ed::empty_board());
   EXPECT_FALSE(m.can_add());
   EXPECT_TRUE(m.can_remove());
+}
+
+TEST(EditorSave, ASaveReplacesTheFileWholeAndLeavesNothingBeside) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString path = dir.filePath("set.boards");
+  QString why;
+  ASSERT_TRUE(ed::write_whole(path, "first\n", why)) << why.toStdString();
+  ASSERT_TRUE(ed::write_whole(path, "second\n", why)) << why.toStdString();
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_EQ(f.readAll(), QByteArray("second\n"));
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"set.boards"});
+}
+
+TEST(EditorSave, ASaveThatCannotBeginSaysWhy) {
+  QTemporaryDir dir;
+  QString why;
+  EXPECT_FALSE(ed::write_whole(dir.filePath("no such folder/set.boards"), "x\n", why));
+  EXPECT_FALSE(why.isEmpty());
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{});
 }

@@ -76,18 +76,17 @@ game::BoardSet new_set() {
 
 std::string clean_name(const std::string& name) {
   std::string out;
-  for (char ch : name) out += (ch == '\n' || ch == '\r' || ch == '\t') ? ' ' : ch;
+  for (char ch : name) out += static_cast<unsigned char>(ch) < 0x20 || ch == 0x7F ? ' ' : ch;
   const auto first = out.find_first_not_of(' ');
   if (first == std::string::npos) return {};
   out = out.substr(first, out.find_last_not_of(' ') - first + 1);
-  if (out.size() > game::kMaxBoardName) {
-    std::size_t n = game::kMaxBoardName;
-    // Back off to the start of a UTF-8 character.
-    while (n > 0 && (static_cast<unsigned char>(out[n]) & 0xC0) == 0x80) --n;
-    out.resize(n);
-    out = out.substr(0, out.find_last_not_of(' ') + 1);
-  }
-  return out;
+  // At most kMaxBoardName characters: count the bytes that begin one.
+  std::size_t chars = 0, end = 0;
+  for (; end < out.size(); ++end)
+    if ((static_cast<unsigned char>(out[end]) & 0xC0) != 0x80 && ++chars > game::kMaxBoardName)
+      break;
+  out.resize(end);
+  return out.substr(0, out.find_last_not_of(' ') + 1);
 }
 
 }  // namespace zandovik::app::editor

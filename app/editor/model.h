@@ -49,8 +49,8 @@ class BoardsModel {
 game::BoardSet new_set();
 // A board with nothing on it.
 game::Board empty_board();
-// A name as the file can hold it: one line, at most kMaxBoardName bytes,
-// cut at a character's boundary.
+// A name as the file can hold it: no control characters, no blanks at
+// either end, at most kMaxBoardName characters.
 std::string clean_name(const std::string& name);
 
 }  // namespace zandovik::app::editor

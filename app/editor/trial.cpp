@@ -30,8 +30,14 @@ void Trial::start(const game::Board& b, int number) {
     return say_(QObject::tr("Cannot play: %1").arg(file->errorString()), true);
   auto game = std::make_unique<QProcess>();
   game->setProcessChannelMode(QProcess::ForwardedChannels);
-  QObject::connect(game.get(), &QProcess::finished,
-                   [this] { say_(QObject::tr("Back from the game."), false); });
+  QObject::connect(game.get(), &QProcess::finished, [this](int code, QProcess::ExitStatus how) {
+    if (how == QProcess::NormalExit && code == 0)
+      say_(QObject::tr("Back from the game."), false);
+    else
+      say_(QObject::tr("The game ended with status %1: its message is on standard error.")
+               .arg(how == QProcess::NormalExit ? code : 128),
+           true);
+  });
   game->start(QCoreApplication::applicationFilePath(), {"--boards", file->fileName()});
   if (!game->waitForStarted(5000))
     return say_(QObject::tr("Cannot start the game: %1").arg(game->errorString()), true);
