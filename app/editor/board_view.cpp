@@ -57,6 +57,7 @@ void BoardView::set_cursor(Cell c) {
   if (c == cursor_) return;
   cursor_ = c;
   update();
+  if (on_cursor) on_cursor(c);
 }
 
 Viewport BoardView::viewport(QSize device) const {

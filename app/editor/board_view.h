@@ -43,8 +43,9 @@ class BoardView : public QWidget {
   // A cell painted with a value; `stroke_begins` for a key or a press, not
   // for the rest of a drag.
   std::function<void(Cell, int value, bool stroke_begins)> on_paint;
-  // The chosen value changed (a digit key).
+  // The chosen value changed (a digit key), or the cursor moved.
   std::function<void(int)> on_chosen;
+  std::function<void(Cell)> on_cursor;
 
   QSize sizeHint() const override { return {760, 520}; }
   QSize minimumSizeHint() const override { return {200, 140}; }

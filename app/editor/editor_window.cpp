@@ -75,7 +75,8 @@ EditorWindow::EditorWindow(game::BoardSet set, QString path, QString note)
     : model_(std::move(set)), path_(std::move(path)), note_(std::move(note)) {
   view_ = new BoardView;
   view_->on_paint = [this](Cell c, int value, bool begins) { paint(c, value, begins); };
-  view_->on_chosen = [this](int) { refresh(); };
+  view_->on_chosen = [this](int) { show_place(); };
+  view_->on_cursor = [this](Cell) { show_place(); };
   auto* central = new QWidget;
   auto* row = new QHBoxLayout(central);
   row->setContentsMargins(0, 0, 0, 0);
@@ -124,7 +125,7 @@ QWidget* EditorWindow::build_side_panel() {
     view_->setFocus();
   };
   name->on_cancel = [this] {
-    refresh();
+    name_->setText(QString::fromStdString(model_.board(current_).name));  // before it loses focus
     view_->setFocus();
   };
   connect(name, &QLineEdit::editingFinished, this, [this] { rename_from_field(); });
@@ -216,14 +217,7 @@ void EditorWindow::refresh() {
   list_->setCurrentRow(current_);
   list_->blockSignals(false);
   if (!name_->hasFocus()) name_->setText(QString::fromStdString(b.name));
-  const Cell c = view_->cursor();
-  title_->setText(
-      tr("<b>Board %1</b> of %2 &nbsp;·&nbsp; cell %3, %4 &nbsp;·&nbsp; mouse paints %5")
-          .arg(current_ + 1)
-          .arg(model_.count())
-          .arg(c.col + 1)
-          .arg(c.row + 1)
-          .arg(view_->chosen()));
+  show_place();
   setWindowTitle(tr("%1[*] — zandovik board editor").arg(QFileInfo(path_).fileName()));
   setWindowModified(!stack_.isClean());
   if (auto p = model_.problem())
@@ -232,6 +226,17 @@ void EditorWindow::refresh() {
     say(note_, false);
   else
     say(stack_.isClean() ? tr("Saved.") : tr("Unsaved changes."), false);
+}
+
+void EditorWindow::show_place() {
+  const Cell c = view_->cursor();
+  title_->setText(
+      tr("<b>Board %1</b> of %2 &nbsp;·&nbsp; cell %3, %4 &nbsp;·&nbsp; mouse paints %5")
+          .arg(current_ + 1)
+          .arg(model_.count())
+          .arg(c.col + 1)
+          .arg(c.row + 1)
+          .arg(view_->chosen()));
 }
 
 void EditorWindow::say(const QString& text, bool problem) {

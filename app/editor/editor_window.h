@@ -35,6 +35,7 @@ class EditorWindow : public QMainWindow {
   QWidget* build_side_panel();
   void build_actions();
   void refresh();
+  void show_place();  // board, cell and the mouse's value
   void say(const QString& text, bool problem);
   void go_to(int board);
   void paint(Cell c, int value, bool stroke_begins);

@@ -50,6 +50,10 @@ int run_editor(const std::string& file) {
   if (QFileInfo::exists(path)) {
     try {
       set = game::read_boards(path.toStdString());
+      const auto n = static_cast<int>(set.boards.size());
+      note = (n == 1 ? QObject::tr("1 board read from %1.")
+                     : QObject::tr("%1 boards read from %2.").arg(n))
+                 .arg(QFileInfo(path).fileName());
     } catch (const game::BoardError& e) {
       std::fprintf(stderr, "zandovik: %s\n", e.what());
       if (!offer_new_set(QString::fromStdString(e.what()))) return 1;

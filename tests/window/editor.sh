@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The board editor in a real window, driven by keys: a digit saved and
-# found on disk after quitting; undo; a board with no brick refused at
+# The board editor in a real window, driven by keys: a digit and a name
+# saved and found on disk after quitting; undo; a board with no brick refused at
 # save; an unreadable file opened and closed untouched; a save onto a full
 # disk (a small tmpfs of the test's own) leaves the old file whole. The
 # full-disk part needs mount: without it the test reports a skip (77).
@@ -40,10 +40,14 @@ row() { sed -n "$(($2 + 2))p" "$1"; }  # row N (1-based) of the first board
 set_file=$work/mine.boards
 # --- a digit, save, quit: the file on disk has it ---------------------------
 if open_editor "$set_file"; then
-  keys Right Right 5 ctrl+s
+  keys Right Right 5 F2
+  xdotool type --delay 30 "The Gate"
+  keys Return ctrl+s
   if wait_for 10 eval '[ "$(row "$set_file" 1)" = 11511111111111111111 ]'; then
     ok "a digit and Ctrl+S: the new file holds the cell"
   else not_ok "the saved file: $(cat "$set_file" 2>&1)"; fi
+  grep -qx 'board The Gate' "$set_file" && ok "F2 names the board" ||
+    not_ok "the name: $(sed -n 2p "$set_file")"
   head -n 1 "$set_file" | grep -qx 'zandovik-boards 1' && ok "the file is a board file" ||
     not_ok "first line: $(head -n 1 "$set_file")"
   keys ctrl+q
