@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <vector>
 
 namespace zandovik::app::editor {
 
@@ -147,9 +149,21 @@ std::optional<Cell> BoardView::cell_at(QPointF logical) const {
 void BoardView::paint_at(QPointF logical, bool begins) {
   const auto c = cell_at(logical);
   if (!c || (!begins && last_painted_ == c)) return;
+  // The pointer can cross several cells between two events: paint the
+  // cells on the line between, as the hand went.
+  std::vector<Cell> cells{*c};
+  if (!begins && last_painted_) {
+    cells.clear();
+    const int dc = c->col - last_painted_->col, dr = c->row - last_painted_->row;
+    const int n = std::max(std::abs(dc), std::abs(dr));
+    for (int i = 1; i <= n; ++i)
+      cells.push_back({last_painted_->col + static_cast<int>(std::lround(dc * i / double(n))),
+                       last_painted_->row + static_cast<int>(std::lround(dr * i / double(n)))});
+  }
   last_painted_ = c;
   set_cursor(*c);
-  if (on_paint) on_paint(*c, drag_value_, begins);
+  for (std::size_t i = 0; i < cells.size(); ++i)
+    if (on_paint) on_paint(cells[i], drag_value_, begins && i == 0);
 }
 
 void BoardView::mousePressEvent(QMouseEvent* ev) {

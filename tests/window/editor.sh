@@ -35,6 +35,14 @@ open_editor() {
   win=$(editor_window "$game_pid") && wait_for 5 "$xctl" focus "$win"
 }
 keys() { xdotool key --delay 30 "$@"; }
+# board_box WINDOW: "left top width height" of the green board on the screen.
+board_box() {
+  local geo
+  import -window root "$work/shot.png" 2>/dev/null &&
+    geo=$(convert "$work/shot.png" -fill black +opaque 'rgb(128,255,128)' -trim -format '%w %h %X %Y' info:) &&
+    # shellcheck disable=SC2086
+    set -- $geo && [ "$1" -gt 100 ] && echo "${3#+} ${4#+} $1 $2"
+}
 row() { sed -n "$(($2 + 2))p" "$1"; }  # row N (1-based) of the first board
 
 set_file=$work/mine.boards
@@ -67,6 +75,23 @@ if open_editor "$set_file"; then
   if wait_for 10 eval '[ "$(row "$set_file" 2)" = 71111111111111111110 ]'; then
     ok "Ctrl+Z takes back the last digit only"
   else not_ok "after undo: $(row "$set_file" 2)"; fi
+  # A left drag along row 4 paints the chosen 3 into every cell it
+  # crosses, and one Ctrl+Z takes the whole drag back.
+  if board=$(board_box "$win"); then
+    # shellcheck disable=SC2086
+    set -- $board  # left top width height of the board, in screen pixels
+    y=$(($2 + ($4 * (4 + 2) - $4 / 2) / 25))  # the pattern's rows begin at the third
+    xdotool mousemove $(($1 + $3 / 40)) "$y" mousedown 1 mousemove $(($1 + $3 * 9 / 40)) "$y" \
+      mousemove $(($1 + $3 * 19 / 40)) "$y" mouseup 1
+    keys ctrl+s
+    if wait_for 10 eval '[ "$(row "$set_file" 4)" = 33333333331111111000 ]'; then
+      ok "a left drag paints every cell it crosses"
+    else not_ok "after the drag: $(row "$set_file" 4)"; fi
+    keys ctrl+z ctrl+s
+    if wait_for 10 eval '[ "$(row "$set_file" 4)" = 00011111111111111000 ]'; then
+      ok "one Ctrl+Z takes back the whole drag"
+    else not_ok "after undoing the drag: $(row "$set_file" 4)"; fi
+  else not_ok "the board is not on the screen"; fi
   cp "$set_file" "$work/before"
   keys ctrl+n ctrl+s ctrl+q
   if wait_for 10 dialog_shows '^Unsaved changes$'; then
@@ -85,6 +110,39 @@ if open_editor "$set_file"; then
   [ "$(ls -A "$work" | grep -c 'mine.boards.')" = 0 ] && ok "no temporary file is left beside" ||
     not_ok "left beside: $(ls "$work")"
 else not_ok "the editor did not open the saved set: $(cat "$work/editor.log")"; fi
+
+# --- F5: the board in the game, and back ---------------------------------------
+# Only once the game plays board files from its command line.
+if "$bin" --help | grep -q -- '--boards'; then
+  if open_editor "$set_file"; then
+    keys F5
+    game_win=
+    for _ in $(seq 250); do
+      game_win=$(xdotool search --all --onlyvisible --name '^Form1$' 2>/dev/null | head -n 1)
+      [ -n "$game_win" ] && break
+      sleep 0.04
+    done
+    if [ -n "$game_win" ]; then
+      ok "F5 opens the game"
+      "$xctl" close "$game_win"
+      wait_for 10 eval '[ -z "$(xdotool search --all --onlyvisible --name "^Form1$")" ]'
+      # Back in the editor, as it was: a digit at the cursor (still the
+      # top-left cell) saved beside the first one.
+      back() {
+        "$xctl" focus "$win" && keys 8 ctrl+s &&
+          wait_for 1 eval '[ "$(row "$set_file" 1)" = 81511111111111111111 ]'
+      }
+      for _ in 1 2 3 4 5; do back && break; done  # the same cell each time: no harm in a repeat
+      [ "$(row "$set_file" 1)" = 81511111111111111111 ] && ok "closing the game comes back to the editor as it was" ||
+        not_ok "after the game: $(row "$set_file" 1)"
+    else not_ok "F5 opened no game: $(cat "$work/editor.log")"; fi
+    kill "$game_pid" 2>/dev/null
+    reap "$game_pid" "$work/editor.log"
+    game_pid=
+  else not_ok "the editor did not open for F5"; fi
+else
+  echo "# the game does not take --boards yet: F5 is not tried"
+fi
 
 # --- a file that is not a board file ----------------------------------------
 bad=$work/bad.boards
