@@ -152,5 +152,21 @@ TEST(Process, TheCommandLineTakesOursAndLetsQtsThrough) {
   EXPECT_EQ(parse_command_line(5, replayed).action, Action::usage_error);
 }
 
+TEST(Process, EditTakesAFileOrNoneAndNoRecording) {
+  const char* file[] = {"zandovik", "--edit", "my.boards", "-platform", "xcb"};
+  const CommandLine a = parse_command_line(5, file);
+  EXPECT_EQ(a.action, CommandLine::Action::play);
+  EXPECT_TRUE(a.edit);
+  EXPECT_EQ(a.edit_file, "my.boards");
+  EXPECT_EQ(a.platform, "xcb");
+  const char* none[] = {"zandovik", "--edit", "-platform", "xcb"};
+  const CommandLine b = parse_command_line(4, none);
+  EXPECT_TRUE(b.edit);
+  EXPECT_EQ(b.edit_file, "");
+  EXPECT_EQ(b.platform, "xcb");
+  const char* recorded[] = {"zandovik", "--edit", "--record", "a.rec"};
+  EXPECT_EQ(parse_command_line(4, recorded).action, CommandLine::Action::usage_error);
+}
+
 }  // namespace
 }  // namespace zandovik::app

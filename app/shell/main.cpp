@@ -12,6 +12,7 @@
 #include <string>
 #include <thread>
 
+#include "app/editor/run_editor.h"
 #include "app/present/fonts.h"
 #include "app/shell/display.h"
 #include "app/shell/environment.h"
@@ -145,6 +146,7 @@ int main(int argc, char** argv) {
   app::quit_on_signals(qapp);
   app::start_paint_threads();
   app::install_font_substitutes();
+  if (line.edit) return zandovik::app::editor::run_editor(line.edit_file);
   app::GameWindow window(std::move(play), !line.draw_at_ticks);
   window.show();
   return QApplication::exec();

@@ -60,6 +60,11 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
       line.boards = arg;
       continue;
     }
+    if (std::strcmp(arg, "--edit") == 0) {
+      line.edit = true;
+      if (has_value && argv[i + 1][0] != '-') line.edit_file = argv[++i];
+      continue;
+    }
     if (std::strcmp(arg, "--draw-at-ticks") == 0) {
       line.draw_at_ticks = true;
       continue;
@@ -76,8 +81,10 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
     line.action = CommandLine::Action::usage_error;
     return line;
   }
-  // A replay plays what its recording holds, boards included.
-  if (line.replay && (line.record || !line.boards.empty()))
+  // A replay plays what its recording holds, boards included; the editor
+  // plays nothing.
+  if ((line.replay && (line.record || !line.boards.empty())) ||
+      (line.edit && (line.record || line.replay || !line.boards.empty())))
     line.action = CommandLine::Action::usage_error;
   return line;
 }
@@ -99,8 +106,10 @@ void print_help() {
       "                  prints \"replay matches\" at its end, or where it parted\n"
       "  --draw-at-ticks draw the ball, the paddle and the logo only where the game's\n"
       "                  ticks put them (40 and 20 times a second) instead of moving\n"
-      "                  them smoothly between ticks at the display's refresh rate\n\n"
-      "Without --boards, --record and --replay the game reads and writes no files.\n"
+      "                  them smoothly between ticks at the display's refresh rate\n"
+      "  --edit [FILE]   make boards: the board editor on FILE (a new set if it does not\n"
+      "                  exist); without FILE it asks for one\n\n"
+      "Without --boards, --record, --replay and --edit the game reads and writes no files.\n"
       "It opens on the Wayland display in WAYLAND_DISPLAY, else on the X display in\n"
       "DISPLAY (or -display). Qt's other options (-platform, -style, ...) are taken too.\n",
       kUsage);

@@ -8,7 +8,8 @@ namespace zandovik::app {
 
 inline constexpr const char* kUsage =
     "usage: zandovik [--help] [--version] [--boards FILE|NAME | BOARDFILE] "
-    "[--record FILE | --replay FILE] [--draw-at-ticks] [-display DISPLAY] [-platform NAME]";
+    "[--record FILE | --replay FILE] [--draw-at-ticks] [--edit [FILE]] [-display DISPLAY] "
+    "[-platform NAME]";
 
 struct CommandLine {
   enum class Action { play, help, version, usage_error };
@@ -18,6 +19,8 @@ struct CommandLine {
   std::string platform;                       // -platform
   std::string display;                        // -display
   bool draw_at_ticks = false;                 // --draw-at-ticks: no frames between the ticks
+  bool edit = false;                          // --edit [FILE]: the board editor
+  std::string edit_file;
 };
 
 CommandLine parse_command_line(int argc, const char* const* argv);

@@ -1,0 +1,202 @@
+#!/usr/bin/env bash
+# The board editor in a real window, driven by keys: a digit and a name
+# saved and found on disk after quitting; undo; a board with no brick refused at
+# save; an unreadable file opened and closed untouched; a save onto a full
+# disk (a small tmpfs of the test's own) leaves the old file whole. The
+# full-disk part needs mount: without it the test reports a skip (77).
+set -uo pipefail
+bin=$1
+xctl=${XCTL:?}
+. "$(dirname "${BASH_SOURCE[0]}")/session.sh"
+
+# editor_window PID: the editor's main window once it is visible.
+editor_window() {
+  local w
+  for _ in $(seq 500); do
+    w=$(xdotool search --all --onlyvisible --pid "$1" --name 'board editor$' 2>/dev/null | head -n 1)
+    [ -n "$w" ] && { echo "$w"; return 0; }
+    sleep 0.02
+  done
+  return 1
+}
+# A dialog of the editor's, by its title.
+dialog_shows() { xdotool search --all --onlyvisible --pid "$game_pid" --name "$1" >/dev/null 2>&1; }
+# Keys to the dialog by its title: no window manager gives it the focus.
+focus_dialog() {
+  local w
+  w=$(xdotool search --all --onlyvisible --pid "$game_pid" --name "$1" | head -n 1) &&
+    wait_for 5 "$xctl" focus "$w"
+}
+gone() { ! kill -0 "$game_pid" 2>/dev/null; }
+# open FILE: the editor on FILE, focused; sets game_pid and win.
+open_editor() {
+  launch "$work/editor.log" "$bin" --edit "$1"
+  game_pid=$launched
+  win=$(editor_window "$game_pid") && wait_for 5 "$xctl" focus "$win"
+}
+keys() { xdotool key --delay 30 "$@"; }
+# board_box WINDOW: "left top width height" of the green board on the screen.
+board_box() {
+  local geo
+  import -window root "$work/shot.png" 2>/dev/null &&
+    geo=$(convert "$work/shot.png" -fill black +opaque 'rgb(128,255,128)' -trim -format '%w %h %X %Y' info:) &&
+    # shellcheck disable=SC2086
+    set -- $geo && [ "$1" -gt 100 ] && echo "${3#+} ${4#+} $1 $2"
+}
+row() { sed -n "$(($2 + 2))p" "$1"; }  # row N (1-based) of the first board
+
+set_file=$work/mine.boards
+# --- a digit, save, quit: the file on disk has it ---------------------------
+if open_editor "$set_file"; then
+  keys Right Right 5 F2
+  xdotool type --delay 30 "The Gate"
+  keys Return ctrl+s
+  if wait_for 10 eval '[ "$(row "$set_file" 1)" = 11511111111111111111 ]'; then
+    ok "a digit and Ctrl+S: the new file holds the cell"
+  else not_ok "the saved file: $(cat "$set_file" 2>&1)"; fi
+  grep -qx 'board The Gate' "$set_file" && ok "F2 names the board" ||
+    not_ok "the name: $(sed -n 2p "$set_file")"
+  head -n 1 "$set_file" | grep -qx 'zandovik-boards 1' && ok "the file is a board file" ||
+    not_ok "first line: $(head -n 1 "$set_file")"
+  keys ctrl+q
+  if wait_for 10 gone; then
+    reap "$game_pid" "$work/editor.log" && ok "Ctrl+Q with nothing unsaved quits at once, status 0" ||
+      not_ok "status $? on quitting"
+  else
+    not_ok "Ctrl+Q did not quit"
+    kill "$game_pid"
+  fi
+  game_pid=
+else not_ok "the editor's window did not show: $(cat "$work/editor.log")"; fi
+
+# --- undo, and a board with no brick refused ---------------------------------
+if open_editor "$set_file"; then
+  keys Down 7 Right 3 ctrl+z ctrl+s
+  if wait_for 10 eval '[ "$(row "$set_file" 2)" = 71111111111111111110 ]'; then
+    ok "Ctrl+Z takes back the last digit only"
+  else not_ok "after undo: $(row "$set_file" 2)"; fi
+  # A left drag along row 4 paints the chosen 3 into every cell it
+  # crosses, and one Ctrl+Z takes the whole drag back.
+  if board=$(board_box "$win"); then
+    # shellcheck disable=SC2086
+    set -- $board  # left top width height of the board, in screen pixels
+    y=$(($2 + ($4 * (4 + 2) - $4 / 2) / 25))  # the pattern's rows begin at the third
+    xdotool mousemove $(($1 + $3 / 40)) "$y" mousedown 1 mousemove $(($1 + $3 * 9 / 40)) "$y" \
+      mousemove $(($1 + $3 * 19 / 40)) "$y" mouseup 1
+    keys ctrl+s
+    if wait_for 10 eval '[ "$(row "$set_file" 4)" = 33333333331111111000 ]'; then
+      ok "a left drag paints every cell it crosses"
+    else not_ok "after the drag: $(row "$set_file" 4)"; fi
+    keys ctrl+z ctrl+s
+    if wait_for 10 eval '[ "$(row "$set_file" 4)" = 00011111111111111000 ]'; then
+      ok "one Ctrl+Z takes back the whole drag"
+    else not_ok "after undoing the drag: $(row "$set_file" 4)"; fi
+  else not_ok "the board is not on the screen"; fi
+  cp "$set_file" "$work/before"
+  keys ctrl+n ctrl+s ctrl+q
+  if wait_for 10 dialog_shows '^Unsaved changes$'; then
+    ok "a set with an empty board is not saved: quitting asks"
+    cmp -s "$set_file" "$work/before" && ok "and the file is unchanged" ||
+      not_ok "the file changed: $(cat "$set_file")"
+    focus_dialog '^Unsaved changes$' && keys Escape  # Cancel: the editor stays
+    if wait_for 10 eval '! dialog_shows "^Unsaved changes$"' && ! gone; then
+      ok "Cancel keeps the editor open"
+    else not_ok "Cancel did not keep the editor"; fi
+    cmp -s "$set_file" "$work/before" || not_ok "the file changed on Cancel"
+  else not_ok "no question on quitting with unsaved changes"; fi
+  kill "$game_pid" 2>/dev/null  # a quit signal ends it without a question
+  reap "$game_pid" "$work/editor.log"
+  game_pid=
+  [ "$(ls -A "$work" | grep -c 'mine.boards.')" = 0 ] && ok "no temporary file is left beside" ||
+    not_ok "left beside: $(ls "$work")"
+else not_ok "the editor did not open the saved set: $(cat "$work/editor.log")"; fi
+
+# --- F5: the board in the game, and back ---------------------------------------
+# Only once the game plays board files from its command line.
+if "$bin" --help | grep -q -- '--boards'; then
+  if open_editor "$set_file"; then
+    keys F5
+    game_win=
+    for _ in $(seq 250); do
+      game_win=$(xdotool search --all --onlyvisible --name '^Form1$' 2>/dev/null | head -n 1)
+      [ -n "$game_win" ] && break
+      sleep 0.04
+    done
+    if [ -n "$game_win" ]; then
+      ok "F5 opens the game"
+      "$xctl" close "$game_win"
+      wait_for 10 eval '[ -z "$(xdotool search --all --onlyvisible --name "^Form1$")" ]'
+      # Back in the editor, as it was: a digit at the cursor (still the
+      # top-left cell) saved beside the first one.
+      back() {
+        "$xctl" focus "$win" && keys 8 ctrl+s &&
+          wait_for 1 eval '[ "$(row "$set_file" 1)" = 81511111111111111111 ]'
+      }
+      for _ in 1 2 3 4 5; do back && break; done  # the same cell each time: no harm in a repeat
+      [ "$(row "$set_file" 1)" = 81511111111111111111 ] && ok "closing the game comes back to the editor as it was" ||
+        not_ok "after the game: $(row "$set_file" 1)"
+    else not_ok "F5 opened no game: $(cat "$work/editor.log")"; fi
+    kill "$game_pid" 2>/dev/null
+    reap "$game_pid" "$work/editor.log"
+    game_pid=
+  else not_ok "the editor did not open for F5"; fi
+else
+  echo "# the game does not take --boards yet: F5 is not tried"
+fi
+
+# --- a file that is not a board file ----------------------------------------
+bad=$work/bad.boards
+printf 'zandovik-boards 1\nboard\n1111\n' >"$bad"
+cp "$bad" "$work/bad.copy"
+launch "$work/bad.log" "$bin" --edit "$bad"
+game_pid=$launched
+if wait_for 10 dialog_shows '^zandovik board editor$'; then
+  grep -q "bad.boards: line 3" "$work/bad.log" && ok "an unreadable file: its line is named" ||
+    not_ok "message: $(cat "$work/bad.log")"
+  focus_dialog '^zandovik board editor$' && keys Escape
+  if wait_for 10 gone; then
+    reap "$game_pid"
+    status=$?
+    [ $status = 1 ] && ok "Quit ends with status 1" || not_ok "status $status"
+  else
+    not_ok "Escape did not quit"
+    kill "$game_pid"
+  fi
+  cmp -s "$bad" "$work/bad.copy" && ok "the unreadable file is unchanged" || not_ok "bad file changed"
+else not_ok "no dialog for an unreadable file: $(cat "$work/bad.log")"; fi
+game_pid=
+
+# --- a full disk -------------------------------------------------------------
+small=$work/small
+mkdir -p "$small"
+if ! mount -t tmpfs -o size=256k tmpfs "$small" 2>/dev/null; then
+  echo "# cannot mount a tmpfs here: the full-disk part is skipped"
+  echo "$passed passed, $failed failed"
+  [ $failed -gt 0 ] && exit 1
+  exit 77
+fi
+trap 'umount "$small" 2>/dev/null; cleanup' EXIT
+cp "$set_file" "$small/set.boards"
+cp "$set_file" "$work/full.before"
+if open_editor "$small/set.boards"; then
+  dd if=/dev/zero of="$small/fill" bs=4k 2>/dev/null
+  keys ctrl+d ctrl+d ctrl+d 4 ctrl+s ctrl+q
+  if wait_for 10 dialog_shows '^Unsaved changes$'; then
+    ok "a save onto a full disk fails and the changes stay unsaved"
+    cmp -s "$small/set.boards" "$work/full.before" && ok "the old file is whole" ||
+      not_ok "the old file changed: $(cat "$small/set.boards")"
+    [ "$(ls "$small")" = "$(printf 'fill\nset.boards')" ] && ok "nothing else is left behind" ||
+      not_ok "left on the disk: $(ls "$small")"
+    rm -f "$small/fill"
+    focus_dialog '^Unsaved changes$' && keys Return  # Save, now that there is room
+    if wait_for 10 gone; then
+      [ "$(grep -c '^board' "$small/set.boards")" = 4 ] &&
+        ok "with room again, Save in the question writes all four boards and quits" ||
+        not_ok "after saving: $(cat "$small/set.boards")"
+    else not_ok "Save in the question did not quit"; fi
+  else not_ok "no question after a failed save"; fi
+  kill "$game_pid" 2>/dev/null
+  reap "$game_pid" "$work/editor.log"
+  game_pid=
+else not_ok "the editor did not open the set on the tmpfs"; fi
+finish
