@@ -150,6 +150,11 @@ TEST(Process, TheCommandLineTakesOursAndLetsQtsThrough) {
   EXPECT_EQ(parse_command_line(4, opened).record, "");
   const char* replayed[] = {"zandovik", "--boards", "extra", "--replay", "b"};
   EXPECT_EQ(parse_command_line(5, replayed).action, Action::usage_error);
+  // Escape closes only a board tried from the editor.
+  const char* tried[] = {"zandovik", "--boards", "t.boards", "--trial"};
+  EXPECT_TRUE(parse_command_line(4, tried).trial);
+  const char* bare_trial[] = {"zandovik", "--trial"};
+  EXPECT_EQ(parse_command_line(2, bare_trial).action, Action::usage_error);
 }
 
 TEST(Process, EditTakesAFileOrNoneAndNoRecording) {

@@ -38,13 +38,12 @@ void Trial::start(const game::Board& b, int number) {
                .arg(how == QProcess::NormalExit ? code : 128),
            true);
   });
-  game->start(QCoreApplication::applicationFilePath(), {"--boards", file->fileName()});
+  game->start(QCoreApplication::applicationFilePath(), {"--boards", file->fileName(), "--trial"});
   if (!game->waitForStarted(5000))
     return say_(QObject::tr("Cannot start the game: %1").arg(game->errorString()), true);
   file_ = std::move(file);
   game_ = std::move(game);
-  say_(QObject::tr("Playing board %1 in the game: close its window to come back.").arg(number),
-       false);
+  say_(QObject::tr("Playing board %1 in the game: Escape comes back.").arg(number), false);
 }
 
 }  // namespace zandovik::app::editor

@@ -101,6 +101,7 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
+  play->escape_closes = line.trial;
   if (line.replay) {
     if (auto refused = play->session.replay(*line.replay, ZANDOVIK_VERSION)) {
       std::fprintf(stderr, "zandovik: %s\n", refused->c_str());

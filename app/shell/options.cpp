@@ -65,6 +65,10 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
       if (has_value && argv[i + 1][0] != '-') line.edit_file = argv[++i];
       continue;
     }
+    if (std::strcmp(arg, "--trial") == 0) {
+      line.trial = true;
+      continue;
+    }
     if (std::strcmp(arg, "--draw-at-ticks") == 0) {
       line.draw_at_ticks = true;
       continue;
@@ -84,6 +88,7 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
   // A replay plays what its recording holds, boards included; the editor
   // plays nothing.
   if ((line.replay && (line.record || !line.boards.empty())) ||
+      (line.trial && line.boards.empty()) ||
       (line.edit && (line.record || line.replay || !line.boards.empty())))
     line.action = CommandLine::Action::usage_error;
   return line;
@@ -107,6 +112,7 @@ void print_help() {
       "  --draw-at-ticks draw the ball, the paddle and the logo only where the game's\n"
       "                  ticks put them (40 and 20 times a second) instead of moving\n"
       "                  them smoothly between ticks at the display's refresh rate\n"
+      "  --trial         with --boards: Escape closes the game (the editor's F5 uses it)\n"
       "  --edit [FILE]   make boards: the board editor on FILE (a new set if it does not\n"
       "                  exist); without FILE it asks for one\n\n"
       "Without --boards, --record, --replay and --edit the game reads and writes no files.\n"

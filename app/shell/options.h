@@ -19,6 +19,7 @@ struct CommandLine {
   std::string platform;                       // -platform
   std::string display;                        // -display
   bool draw_at_ticks = false;                 // --draw-at-ticks: no frames between the ticks
+  bool trial = false;                         // --trial: Escape closes (the editor's F5)
   bool edit = false;                          // --edit [FILE]: the board editor
   std::string edit_file;
 };

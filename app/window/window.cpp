@@ -131,6 +131,8 @@ void GameWindow::keyPressEvent(QKeyEvent* ev) {
     if (!ev->isAutoRepeat()) setWindowState(windowState() ^ Qt::WindowFullScreen);
   } else if (ev->key() == Qt::Key_M) {
     if (!ev->isAutoRepeat() && (muted_ = !muted_) && sound_) sound_->silence();
+  } else if (ev->key() == Qt::Key_Escape && play_->escape_closes) {
+    close();
   } else {
     keys_.press(ev->key(), ev->modifiers(), ev->timestamp());
   }
@@ -182,8 +184,7 @@ void GameWindow::focus_lost() {
   pads_.focus_lost();
   // A player who looks away finds the game paused: the window presses P for
   // them, so the Pause button shows and play waits for a click.
-  if (p_pauses(session()))
-    feed(game::Input::key(true, game::kKeyP, 0, now()));
+  if (p_pauses(session())) feed(game::Input::key(true, game::kKeyP, 0, now()));
 }
 
 void GameWindow::closeEvent(QCloseEvent* ev) {

@@ -36,6 +36,7 @@ struct Play {
   Play() : session(&clock, scene::Rng::clock_seed) {}
   SteadyClock clock;
   game::Session session;
+  bool escape_closes = false;  // a board tried from the editor: Escape goes back
 };
 
 class GameWindow : public QWidget {
