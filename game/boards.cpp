@@ -295,7 +295,10 @@ std::string boards_path(const std::string& name_or_path, const std::string& buil
   std::error_code ec;
   if (!build_dir.empty() && std::filesystem::exists(build_dir + "/boards/" + file, ec))
     return build_dir + "/boards/" + file;
-  return installed_boards_dir() + "/" + file;
+  const std::string installed = installed_boards_dir() + "/" + file;
+  if (std::filesystem::exists(installed, ec)) return installed;
+  // No set of that name: a file of that name, so a message names it as typed.
+  return name;
 }
 
 std::string installed_boards_dir() {

@@ -64,7 +64,8 @@ std::optional<std::string> set_problem(const BoardSet& set);
 // Where `--boards NAME` and the driver's `boards NAME` find a set that
 // ships with the game: a bare name (no '/', not ending in ".boards") is
 // BUILD_DIR/boards/NAME.boards if that exists, else the installed
-// .../games/zandovik/boards/NAME.boards; anything else is a path.
+// .../games/zandovik/boards/NAME.boards if that exists, else NAME itself (a
+// file of that name); anything else is a path.
 std::string boards_path(const std::string& name_or_path, const std::string& build_dir);
 // Where an installed game keeps the sets it ships.
 std::string installed_boards_dir();

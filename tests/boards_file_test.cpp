@@ -252,9 +252,8 @@ TEST(BoardsPath, ABareNameIsASetOfTheGamesAndAnythingElseAPath) {
   s.write("boards/extra.boards", kHead);
   const std::string build = s.dir.string();
   EXPECT_EQ(game::boards_path("extra", build), build + "/boards/extra.boards");
-  EXPECT_EQ(game::boards_path("other", build),
-            game::installed_boards_dir() + "/other.boards");  // the installed one
-  EXPECT_EQ(game::boards_path("extra", ""), game::installed_boards_dir() + "/extra.boards");
+  // No such set: the name as typed, a file's, so a refusal names it so.
+  EXPECT_EQ(game::boards_path("no-such-set", build), "no-such-set");
   EXPECT_EQ(game::boards_path("./extra", build), "./extra");
   EXPECT_EQ(game::boards_path("/tmp/x.boards", build), "/tmp/x.boards");
   EXPECT_EQ(game::boards_path("mine.boards", build), "mine.boards");  // a file here
