@@ -144,7 +144,8 @@ void Recorder::put(const ReplayLine& line) {
       std::lock_guard lock(writer_->m);
       return writer_->error;
     }();
-    writer_.reset();
+    // Not joined here: its thread may still be inside a slow write.
+    retired_ = std::move(writer_);
     if (say_) say_(error);
   }
 }

@@ -85,6 +85,7 @@ class Recorder {
   void put(const ReplayLine& line);
   struct Writer;
   std::unique_ptr<Writer> writer_;
+  std::unique_ptr<Writer> retired_;  // failed: joined when the recorder goes
   std::function<void(const std::string&)> say_;
   double last_check_ = 0;
 };

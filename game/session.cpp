@@ -61,9 +61,10 @@ std::optional<std::string> Session::replay(const std::string& path, const std::s
 
 void Session::show() {
   if (player_) {
-    // The recording's first event is its show line: played now, so the
-    // window always has its Scene from the start.
-    if (!runtime_.shown() && !player_->done()) player_->step();
+    // The recording's first event is its show line, after the boards it
+    // may carry: played now, so the window has its Scene from the start.
+    while (!runtime_.shown() && !player_->done() && player_->step()) {
+    }
     if (!outcome_) outcome_ = finish_replay();
     return;
   }

@@ -190,6 +190,9 @@ TEST_F(ReplayFile, AGameOnThePlayersBoardsCarriesThemAndReplaysWithoutTheFile) {
   }
   game::Session again(nullptr, [] { return 1u; });
   ASSERT_EQ(again.replay(path, "1.0.0"), std::nullopt);
+  again.show();  // as the window does: the boards' lines come before show
+  ASSERT_TRUE(again.shown());
+  EXPECT_EQ(again.state().numpatterns, 2);
   EXPECT_EQ(again.replay_all().text, "replay matches");
   EXPECT_EQ(again.state().numpatterns, 2);
   EXPECT_EQ(again.state().pattern, 2);

@@ -179,7 +179,9 @@ void GameWindow::changeEvent(QEvent* ev) {
 
 void GameWindow::focus_lost() {
   if (!session().shown()) return;
-  // No key can stay held while the window is away.
+  // No key can stay held while the window is away, nor the arrow a device
+  // held: left to a pad, its next press of the same way would send nothing.
+  arrow_.let_go(now());
   if (!keys_.flush()) feed(game::Input::key(false, 0, 0, now()));
   pads_.focus_lost();
   // A player who looks away finds the game paused: the window presses P for
