@@ -27,7 +27,7 @@ struct Recorder::Writer {
   int fd = -1;
   std::string path;
   std::mutex m;
-  std::condition_variable wake, drained;
+  std::condition_variable wake;
   std::string pending;  // whole lines, written in order
   bool stop = false, writing = false;
   std::string error;  // set once, by either thread
@@ -65,7 +65,6 @@ struct Recorder::Writer {
         stop = true;
         pending.clear();
       }
-      drained.notify_all();
       if (!err.empty()) break;
     }
   }

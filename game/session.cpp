@@ -29,7 +29,10 @@ void Session::set_boards(std::shared_ptr<const BoardSet> boards) {
 
 bool Session::record(const std::string& path, const std::string& version,
                      std::function<void(const std::string&)> say) {
-  if (player_ || runtime_.shown()) return false;
+  if (player_ || runtime_.shown()) {
+    if (say) say("cannot record into " + path + ": a recording begins with the game");
+    return false;
+  }
   if (!recorder_.open(path, version, std::move(say), boards_.get())) return false;
   rng_.set_seed_source([this] {
     const std::uint32_t s = seeds_();

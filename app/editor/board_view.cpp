@@ -148,11 +148,15 @@ std::optional<Cell> BoardView::cell_at(QPointF logical) const {
 
 void BoardView::paint_at(QPointF logical, bool begins) {
   const auto c = cell_at(logical);
-  if (!c || (!begins && last_painted_ == c)) return;
+  if (!c) {
+    left_rows_ = true;  // back in, the stroke goes on from where it comes in
+    return;
+  }
+  if (!begins && last_painted_ == c) return;
   // The pointer can cross several cells between two events: paint the
   // cells on the line between, as the hand went.
   std::vector<Cell> cells{*c};
-  if (!begins && last_painted_) {
+  if (!begins && last_painted_ && !left_rows_) {
     cells.clear();
     const int dc = c->col - last_painted_->col, dr = c->row - last_painted_->row;
     const int n = std::max(std::abs(dc), std::abs(dr));
@@ -161,6 +165,7 @@ void BoardView::paint_at(QPointF logical, bool begins) {
                        last_painted_->row + static_cast<int>(std::lround(dr * i / double(n)))});
   }
   last_painted_ = c;
+  left_rows_ = false;
   set_cursor(*c);
   for (std::size_t i = 0; i < cells.size(); ++i)
     if (on_paint) on_paint(cells[i], drag_value_, begins && i == 0);

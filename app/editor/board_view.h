@@ -71,6 +71,7 @@ class BoardView : public QWidget {
   int chosen_ = 1;
   int drag_value_ = -1;  // the value a held button paints, -1 none
   std::optional<Cell> last_painted_;
+  bool left_rows_ = false;  // the drag went out of the rows since last_painted_
 };
 
 }  // namespace zandovik::app::editor

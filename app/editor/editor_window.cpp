@@ -149,7 +149,12 @@ void EditorWindow::build_actions() {
   auto add = [this](QMenu* menu, const QString& text, QKeySequence key, auto slot) {
     auto* a = menu->addAction(text);
     a->setShortcut(key);
-    connect(a, &QAction::triggered, this, slot);
+    // A name being typed belongs to the board it was typed for: kept
+    // before any command moves to another.
+    connect(a, &QAction::triggered, this, [this, slot] {
+      commit_name();
+      slot();
+    });
     return a;
   };
   QMenu* file = menuBar()->addMenu(tr("&File"));
@@ -277,6 +282,12 @@ void EditorWindow::move_board(int by) {
   const int to = current_ + by;
   if (to < 0 || to >= model_.count()) return;
   stack_.push(new MoveBoard(model_, current_, to));
+}
+
+void EditorWindow::commit_name() {
+  if (!name_->hasFocus()) return;
+  rename_from_field();
+  view_->setFocus();
 }
 
 void EditorWindow::rename_from_field() {

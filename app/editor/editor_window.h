@@ -43,6 +43,7 @@ class EditorWindow : public QMainWindow {
   void delete_board();
   void move_board(int by);
   void rename_from_field();
+  void commit_name();
   void play();
 
   BoardsModel model_;

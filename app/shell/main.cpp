@@ -107,10 +107,6 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "zandovik: %s\n", refused->c_str());
       return 1;
     }
-  } else if (line.record) {
-    play->session.record(*line.record, ZANDOVIK_VERSION, [](const std::string& e) {
-      std::fprintf(stderr, "zandovik: %s\n", e.c_str());
-    });
   }
   if (!app::enough_address_space()) return 1;
 
@@ -133,6 +129,11 @@ int main(int argc, char** argv) {
   app::set_toolkit_defaults();
   app::keep_off_a_silent_bus();
   app::seal_environment();
+  // The recorder writes from a thread of its own: made after the seal.
+  if (line.record)
+    play->session.record(*line.record, ZANDOVIK_VERSION, [](const std::string& e) {
+      std::fprintf(stderr, "zandovik: %s\n", e.c_str());
+    });
 
   std::thread fonts = read_fonts_beside();
   app::hold_toolkit_messages(choice.what);

@@ -16,6 +16,8 @@ zandovik-boards 1
 board Gate
 00000000999900000000
 00000001111110000000
+board Second
+00000000333300000000
 B
 bang_shows() { is_colour 3500 2060 "255 255 255"; }
 
@@ -25,7 +27,9 @@ game_pid=$launched
 win=$(find_window "$game_pid") || { echo "no window: $(cat "$work/game.log")"; exit 1; }
 wait_for 5 "$xctl" focus "$win"
 if wait_for 10 bang_shows; then ok "--boards: the file's first board is on screen"; else not_ok "--boards: $(colour_at 3500 2060)"; fi
-xdotool keydown Right sleep 0.3 keyup Right key F2 sleep 0.3
+# F2 goes round the file's boards: from the first to its last.
+xdotool keydown Right keyup Right key F2
+if wait_for 10 is_colour 3500 2060 "255 255 0"; then ok "F2 goes round the file's boards"; else not_ok "after F2: $(colour_at 3500 2060)"; fi
 "$xctl" close "$win"
 wait_for 5 eval '! kill -0 "$game_pid" 2>/dev/null'
 reap "$game_pid" "$work/game.log" && ok "the game on the player's boards closes cleanly" || not_ok "status: $(cat "$work/game.log")"

@@ -10,15 +10,7 @@ xctl=${XCTL:?}
 . "$(dirname "${BASH_SOURCE[0]}")/session.sh"
 
 # editor_window PID: the editor's main window once it is visible.
-editor_window() {
-  local w
-  for _ in $(seq 500); do
-    w=$(xdotool search --all --onlyvisible --pid "$1" --name 'board editor$' 2>/dev/null | head -n 1)
-    [ -n "$w" ] && { echo "$w"; return 0; }
-    sleep 0.02
-  done
-  return 1
-}
+editor_window() { find_window "$1" 'board editor$'; }
 # A dialog of the editor's, by its title.
 dialog_shows() { xdotool search --all --onlyvisible --pid "$game_pid" --name "$1" >/dev/null 2>&1; }
 # Keys to the dialog by its title: no window manager gives it the focus.

@@ -58,13 +58,14 @@ start_xvfb() {
   unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 }
 
-# find_window PID: the game's visible "Form1" window. xdotool gives up when a
+# find_window PID [TITLE]: the visible window of that title (a pattern; the
+# game's "Form1" by default). xdotool gives up when a
 # window vanishes under it (a run before closing), so ask again for up to
 # ten seconds.
 find_window() {
   local w
   for _ in $(seq 500); do
-    w=$(xdotool search --all --onlyvisible --pid "$1" --name '^Form1$' 2>/dev/null | head -n 1)
+    w=$(xdotool search --all --onlyvisible --pid "$1" --name "${2:-^Form1\$}" 2>/dev/null | head -n 1)
     [ -n "$w" ] && { echo "$w"; return 0; }
     sleep 0.02
   done
