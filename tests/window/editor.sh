@@ -61,6 +61,23 @@ if open_editor "$set_file"; then
   game_pid=
 else not_ok "the editor's window did not show: $(cat "$work/editor.log")"; fi
 
+# --- a name being typed stays with its board ---------------------------------
+names=$work/names.boards
+if open_editor "$names"; then
+  # Ctrl+N while the first board's name is typed: the name is the first's.
+  keys F2
+  xdotool type --delay 30 "First"
+  keys ctrl+n F2
+  xdotool type --delay 30 "Second"
+  keys Return 1 ctrl+s ctrl+q
+  wait_for 10 gone || kill "$game_pid"
+  reap "$game_pid" "$work/editor.log"
+  game_pid=
+  [ "$(grep '^board' "$names" 2>/dev/null | tr '\n' /)" = "board First/board Second/" ] &&
+    ok "a name being typed stays with its board when another is added" ||
+    not_ok "names: $(grep '^board' "$names" 2>&1 | tr '\n' /)"
+else not_ok "the editor did not open $names"; fi
+
 # --- undo, and a board with no brick refused ---------------------------------
 if open_editor "$set_file"; then
   keys Down 7 Right 3 ctrl+z ctrl+s
