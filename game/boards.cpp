@@ -206,7 +206,7 @@ BoardSet parse_boards(std::string_view text, const std::string& where) {
     } while (pos < text.size());
     return parser.finish();
   } catch (const LineError& e) {
-    throw BoardError(where + ": line " + std::to_string(e.line) + ": " + e.what);
+    throw BoardError(where + ": line " + std::to_string(e.line) + ": " + e.what, e.line, e.what);
   }
 }
 

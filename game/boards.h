@@ -14,6 +14,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "game/rules.h"
@@ -39,9 +40,13 @@ struct BoardSet {
   bool operator==(const BoardSet&) const = default;
 };
 
-// "FILE: line N: what is wrong".
+// "FILE: line N: what is wrong". A reader that made the text from lines of
+// its own (a recording's boards) names its own line from `line` and `reason`.
 struct BoardError : std::runtime_error {
-  using std::runtime_error::runtime_error;
+  explicit BoardError(const std::string& what, std::size_t at = 0, std::string why = {})
+      : std::runtime_error(what), line(at), reason(std::move(why)) {}
+  std::size_t line;    // the text's line at fault; 0 for the file as a whole
+  std::string reason;  // what is wrong with it, without the file or the line
 };
 
 // Reads a board file: only a plain file (checked on the opened descriptor),

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <vector>
 
 #include "game/boards.h"
 #include "game/replay.h"
@@ -72,16 +73,24 @@ struct RecordingFile::Checker {
   int format = kReplayFormat;
   bool shown = false, ended = false;
   double last = 0;
-  std::string boards_text;  // the board file the board and row lines make
+  std::string boards_text;        // the board file the board and row lines make
+  std::vector<long> board_lines;  // the recording's line of each of its lines
 
-  void check(const ReplayLine& l) {
+  void check(const ReplayLine& l, long number) {
     using K = ReplayLine::Kind;
     if (ended) throw ReplayError("a line after the closing line");
     if (l.kind == K::seed) return;
     if (l.kind == K::board || l.kind == K::row) {
       if (shown) throw ReplayError("boards after the window was shown");
-      boards_text += l.kind == K::board ? format_replay_line(l) : l.text;
-      boards_text += '\n';
+      // Digits only: a row line must not turn into a board line or a comment.
+      if (l.kind == K::row && l.text.find_first_not_of("0123456789") != std::string::npos)
+        throw ReplayError("a row is 20 digits 0 to 9, not '" + l.text.substr(0, 32) + "'");
+      const std::string line = l.kind == K::board ? format_replay_line(l) : l.text;
+      // Kept until the check ends, so no more than a board file holds.
+      if (std::strlen(kBoardsMagic) + boards_text.size() + line.size() + 2 > kMaxBoardFileBytes)
+        throw ReplayError("more boards than the 1 MiB a board file holds");
+      boards_text += line + '\n';
+      board_lines.push_back(number);
       return;
     }
     if (!shown && l.kind != K::show) throw ReplayError("the first event is not 'show'");
@@ -131,11 +140,16 @@ std::unique_ptr<RecordingFile> RecordingFile::open(const std::string& path,
       f->boards = std::make_shared<BoardSet>(
           parse_boards(std::string(kBoardsMagic) + "\n" + f->checker_->boards_text, path));
     } catch (const BoardError& e) {
+      // Line 1 of the boards' text is its magic; line 2 on are the recording's.
+      const auto& lines = f->checker_->board_lines;
+      if (e.line >= 2 && e.line - 2 < lines.size())
+        throw ReplayError(path + ": line " + std::to_string(lines[e.line - 2]) + ": " + e.reason);
       throw ReplayError(path + ": its boards: " + e.what());
     }
   }
   f->closed = had_end;
-  // Again from the start, as it plays.
+  // Again from the start, as it plays: the lines checked and no others.
+  f->checked_ = f->line_ - 1;
   f->reader_->rewind();
   f->line_ = 0;
   const int format = f->checker_->format;
@@ -154,13 +168,19 @@ std::optional<std::pair<int, ReplayLine>> RecordingFile::next() {
     const auto where = [&](const std::string& what) {
       return ReplayError(path_ + ": line " + std::to_string(number) + ": " + what);
     };
+    if (checked_ > 0 && number > checked_) return std::nullopt;  // written since the check
     bool any = false;
     try {
       any = reader_->line(text, whole);
     } catch (const ReplayError& e) {
       throw ReplayError("cannot read " + path_ + ": " + e.what());
     }
-    if (!any) return std::nullopt;
+    // Cut shorter since the check: what it said of the file is no longer true.
+    const auto shortened = [&] { return where("the recording was cut short while it played"); };
+    if (!any) {
+      if (checked_ > 0) throw shortened();
+      return std::nullopt;
+    }
     if (!text.empty() && text.back() == '\r') text.pop_back();  // written on another system
     if (text.size() > kReplayMaxLine) throw where("a line too long for a recording");
     if (text.find('\0') != std::string::npos) throw where("not text");
@@ -174,6 +194,7 @@ std::optional<std::pair<int, ReplayLine>> RecordingFile::next() {
                                              : "not a zandovik recording");
     }
     if (!whole) {
+      if (checked_ > 0) throw shortened();
       // A game killed mid-write leaves its last line cut: play up to it.
       if (!checker_->ended && checker_->shown) return std::nullopt;
       throw where("the file ends in the middle of this line");
@@ -188,7 +209,7 @@ std::optional<std::pair<int, ReplayLine>> RecordingFile::next() {
     }
     try {
       ReplayLine l = parse_replay_line(text, checker_->format);
-      checker_->check(l);
+      checker_->check(l, number);
       return std::pair(number, std::move(l));
     } catch (const ReplayError& e) {
       throw where(e.what());

@@ -120,7 +120,8 @@ class RecordingFile {
   std::unique_ptr<Reader> reader_;
   std::unique_ptr<Checker> checker_;
   std::string path_, version_;
-  long line_ = 0;  // the number of the line last read
+  long line_ = 0;     // the number of the line last read
+  long checked_ = 0;  // the whole lines the check read; 0 while it reads them
 };
 
 // Plays a recording's lines into a runtime one at a time. Nothing it plays

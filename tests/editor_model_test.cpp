@@ -1,9 +1,11 @@
 // The board editor's model, its undo commands on Qt's undo stack, and its
 // saving.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QUndoStack>
 
@@ -182,4 +184,31 @@ TEST(EditorSave, ASaveThatCannotBeginSaysWhy) {
   EXPECT_FALSE(ed::write_whole(dir.filePath("no such folder/set.boards"), "x\n", why));
   EXPECT_FALSE(why.isEmpty());
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{});
+}
+
+TEST(EditorSave, APipeOrAFolderIsNeverReplacedButALinkIsSavedThrough) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString pipe = dir.filePath("pipe.boards"), folder = dir.filePath("folder.boards");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+  ASSERT_TRUE(QDir().mkdir(folder));
+  QString why;
+  EXPECT_FALSE(ed::write_whole(pipe, "x\n", why));
+  EXPECT_EQ(why, pipe + " is not a plain file, so it is not written over");
+  struct stat st {};
+  ASSERT_EQ(::lstat(QFile::encodeName(pipe).constData(), &st), 0);
+  EXPECT_TRUE(S_ISFIFO(st.st_mode));
+  EXPECT_FALSE(ed::write_whole(folder, "x\n", why));
+  EXPECT_TRUE(QFileInfo(folder).isDir());
+  // A link to a set: the set is saved and the link stays a link.
+  const QString set = dir.filePath("set.boards"), link = dir.filePath("link.boards");
+  ASSERT_TRUE(ed::write_whole(set, "first\n", why));
+  ASSERT_TRUE(QFile::link(set, link));
+  ASSERT_TRUE(ed::write_whole(link, "second\n", why)) << why.toStdString();
+  EXPECT_TRUE(QFileInfo(link).isSymLink());
+  QFile f(set);
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_EQ(f.readAll(), QByteArray("second\n"));
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+            (QStringList{"folder.boards", "link.boards", "pipe.boards", "set.boards"}));
 }

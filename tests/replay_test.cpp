@@ -205,7 +205,49 @@ TEST_F(ReplayFile, AGameOnThePlayersBoardsCarriesThemAndReplaysWithoutTheFile) {
   }
   text.replace(text.find("row 1000"), 24, "row 00000000000000000009");
   write(text);
-  EXPECT_NE(error_reading().find(path + ": its boards: "), std::string::npos) << error_reading();
+  EXPECT_EQ(error_reading(),
+            at(3,
+               "board 1 \"Two bricks\": no brick of 1 to 8 to break, so it could never be "
+               "finished"));
+}
+
+TEST_F(ReplayFile, ABadBoardInARecordingIsNamedByTheRecordingsOwnLine) {
+  const std::string row = "row 11111111111111111111\n";
+  write(head + "seed 4\nboard A\n" + row + "row 1111\nshow 0\n");
+  EXPECT_EQ(error_reading(), at(6, "a row is 20 digits 0 to 9; this one has 4 characters"));
+  write(head + "board A\n" + row + "board B\nseed 4\nboard C\n" + row + "show 0\n");
+  EXPECT_EQ(error_reading(), at(5, "board 2 \"B\" has no row"));
+  // A row line is digits: it cannot begin a board or hide as a comment.
+  write(head + "board A\nrow board\n" + row + "show 0\nseed 4\n");
+  EXPECT_EQ(error_reading(), at(4, "a row is 20 digits 0 to 9, not 'board'"));
+  write(head + "board A\nrow #1\n" + row + "show 0\nseed 4\n");
+  EXPECT_EQ(error_reading(), at(4, "a row is 20 digits 0 to 9, not '#1'"));
+  // Boards are kept whole until the check ends: no more than a board file.
+  std::string many = head + "board A\n";
+  while (many.size() < (2u << 20)) many += row;
+  write(many + "show 0\n");
+  EXPECT_EQ(error_reading(), at(49934, "more boards than the 1 MiB a board file holds"));
+}
+
+TEST_F(ReplayFile, ARecordingCutShortWhileItPlaysIsRefusedAndLinesAddedAreNotPlayed) {
+  // Longer than the reader's buffer, so its end is read while it plays.
+  std::string text = head + "show 0\nseed 4\n";
+  for (int t = 1; text.size() < 200000; ++t) text += "advance " + std::to_string(t) + "\n";
+  write(text);
+  game::Session added(nullptr, [] { return 1u; });
+  ASSERT_EQ(added.replay(path, "1.0.0"), std::nullopt);
+  std::ofstream(path, std::ios::app) << "advance 1\n";  // would go back in time
+  EXPECT_EQ(added.replay_all().text, "replay matches (no closing line: the game was killed)");
+  for (const std::size_t size : {150000u, 150001u}) {  // after a whole line, and within one
+    write(text);
+    game::Session cut(nullptr, [] { return 1u; });
+    ASSERT_EQ(cut.replay(path, "1.0.0"), std::nullopt);
+    ASSERT_EQ(::truncate(path.c_str(), static_cast<off_t>(size)), 0);
+    const auto o = cut.replay_all();
+    EXPECT_TRUE(o.refused);
+    EXPECT_NE(o.text.find(": the recording was cut short while it played"), std::string::npos)
+        << o.text;
+  }
 }
 
 TEST(TimerWait, IsClampedToWhatATimerCanWait) {

@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <QFileInfo>
+#include <QObject>
 #include <QSaveFile>
 #include <cerrno>
 #include <cstring>
@@ -9,6 +11,14 @@
 namespace zandovik::app::editor {
 
 bool write_whole(const QString& path, const std::string& text, QString& why) {
+  // A pipe, a device or a folder would be replaced by a plain file (for a
+  // player who may write to /dev, /dev/null itself): only plain files and
+  // links to them are written over.
+  const QFileInfo target(path);
+  if (target.exists() && !target.isFile()) {
+    why = QObject::tr("%1 is not a plain file, so it is not written over").arg(path);
+    return false;
+  }
   QSaveFile f(path);
   // Unbuffered, so a full disk fails the write itself: a failure left for
   // the flush inside commit() would not stop the rename, and an empty file

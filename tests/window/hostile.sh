@@ -20,10 +20,11 @@ make after-end "$head"$'show 0\nseed 5\nend 10 0123456789abcdef\nadvance 20\n'
 make minus-one-sum "$head"$'show 0\nseed 5\ncheck 10 -1\n'
 make big-key "$head"$'show 0\nseed 5\nkey_down 10 65536 0\n'
 make no-seed "$head"$'show 0\nadvance 50\n'
+make row-not-digits "$head"$'board A\nrow board\nrow 11111111111111111111\nshow 0\nseed 5\n'
 mkfifo "$work/fifo.rec"
 
 for f in header-only no-show late-show backwards far-ahead negative second-show after-end \
-  minus-one-sum big-key no-seed fifo; do
+  minus-one-sum big-key no-seed row-not-digits fifo; do
   rec=$work/$f.rec
   # The window: a refusal ends it with status 1 and one message.
   (cd "$work" && exec timeout 30 "$bin" --replay "$rec") >"$work/$f.out" 2>"$work/$f.err" &
