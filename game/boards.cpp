@@ -198,7 +198,8 @@ BoardSet parse_boards(std::string_view text, const std::string& where) {
       throw LineError{number, "the file goes on past 1 MiB, more than any board file"};
     }
     Parser parser;
-    std::size_t pos = 0;
+    // A byte-order mark, as some editors on other systems begin UTF-8 with.
+    std::size_t pos = text.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
     do {
       const std::size_t end = std::min(text.find('\n', pos), text.size());
       parser.line(++number, text.substr(pos, end - pos));

@@ -81,6 +81,10 @@ TEST(BoardFile, ReadsNamesRowsCommentsBlanksAndCarriageReturns) {
   // The rows a board leaves out are empty.
   for (int r = 2; r < game::kPatternRowsUsed; ++r) EXPECT_EQ(set.boards[0].rows[r], kZeros);
   EXPECT_EQ(set.boards[2].rows[9], kZeros);
+  // Begun with a byte-order mark, as some editors write UTF-8.
+  EXPECT_EQ(parse_boards("\xEF\xBB\xBFzandovik-boards 1\nboard\n" + kRow + "\n", "t.boards")
+                .boards.size(),
+            1u);
 }
 
 TEST(BoardFile, ReadsAHundredBoardsAndNamesOfFortyCharacters) {
