@@ -17,12 +17,6 @@ namespace {
 
 constexpr const char* kMagic = "zandovik-replay";
 
-std::string ms_text(double t) {
-  char buf[40];
-  std::snprintf(buf, sizeof buf, "%.17g", t);
-  return buf;
-}
-
 }  // namespace
 
 // Lines from an open descriptor through a small buffer.
@@ -96,8 +90,8 @@ struct RecordingFile::Checker {
     if (!shown && l.kind != K::show) throw ReplayError("the first event is not 'show'");
     if (shown && l.kind == K::show) throw ReplayError("a second 'show'");
     if (l.at < last)
-      throw ReplayError("the time goes backwards (" + ms_text(l.at) + " ms after " + ms_text(last) +
-                        " ms)");
+      throw ReplayError("the time goes backwards (" + time_text(l.at) + " ms after " +
+                        time_text(last) + " ms)");
     last = l.at;
     shown = true;
     ended = l.kind == K::end;
@@ -260,7 +254,7 @@ bool ReplayPlayer::step() {
     case ReplayLine::Kind::check:
     case ReplayLine::Kind::end:
       if (checksum(rt_.state(), rt_.scene()) != l.sum) {
-        parted_ = "line " + std::to_string(number) + " (" + ms_text(l.at) + " ms)";
+        parted_ = "line " + std::to_string(number) + " (" + time_text(l.at) + " ms)";
         next_.reset();
         return false;
       }

@@ -38,14 +38,6 @@ const char* input_kind(Input::Kind k) {
   return "";
 }
 
-// Times are written with the precision of a double, so they read back the
-// same.
-std::string time_text(double t) {
-  char buf[40];
-  std::snprintf(buf, sizeof buf, "%.17g", t);
-  return buf;
-}
-
 // The words of a line, each read whole or refused.
 class Words {
  public:
@@ -100,6 +92,12 @@ class Words {
 };
 
 }  // namespace
+
+std::string time_text(double t) {
+  char buf[40];
+  std::snprintf(buf, sizeof buf, "%.17g", t);
+  return buf;
+}
 
 std::uint64_t checksum(const GameState& s, const scene::Scene& ui) {
   Fnv f;

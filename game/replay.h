@@ -44,6 +44,9 @@ struct ReplayLine {
 };
 
 std::string format_replay_line(const ReplayLine& line);
+// A time as a recording writes it: every digit a double holds, so it reads
+// back the same.
+std::string time_text(double ms);
 
 // A recording that cannot be played: what is wrong, and where.
 struct ReplayError;
