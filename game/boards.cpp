@@ -1,13 +1,19 @@
 #include "game/boards.h"
 
 #include <fcntl.h>
+#include <linux/magic.h>
+#include <poll.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <filesystem>
+
+#include "game/names.h"
 
 #ifndef ZANDOVIK_BOARDS_DIR
 #define ZANDOVIK_BOARDS_DIR "/usr/share/games/zandovik/boards"
@@ -191,42 +197,57 @@ Board::Board() {
 
 BoardSet parse_boards(std::string_view text, const std::string& where) {
   std::size_t number = 0;
+  // Old Mac files end their lines in CR alone; a CR elsewhere is only a
+  // blank at the end of a line.
+  const char eol =
+      text.find('\n') == std::string_view::npos && text.find('\r') != text.npos ? '\r' : '\n';
   try {
     if (text.size() > kMaxBoardFileBytes) {
       number = 1 + static_cast<std::size_t>(
-                       std::count(text.begin(), text.begin() + kMaxBoardFileBytes, '\n'));
+                       std::count(text.begin(), text.begin() + kMaxBoardFileBytes, eol));
       throw LineError{number, "the file goes on past 1 MiB, more than any board file"};
     }
     Parser parser;
     // A byte-order mark, as some editors on other systems begin UTF-8 with.
     std::size_t pos = text.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
     do {
-      const std::size_t end = std::min(text.find('\n', pos), text.size());
+      const std::size_t end = std::min(text.find(eol, pos), text.size());
       parser.line(++number, text.substr(pos, end - pos));
       pos = end + 1;
     } while (pos < text.size());
     return parser.finish();
   } catch (const LineError& e) {
-    throw BoardError(where + ": line " + std::to_string(e.line) + ": " + e.what, e.line, e.what);
+    throw BoardError(printable_name(where) + ": line " + std::to_string(e.line) + ": " + e.what,
+                     e.line, e.what);
   }
 }
 
 BoardSet read_boards(const std::string& path) {
-  const auto fail = [&](const std::string& what) { return BoardError(path + ": " + what); };
+  const auto fail = [&](const std::string& what) {
+    return BoardError(printable_name(path) + ": " + what, 0, what);
+  };
+  const auto unreadable = [&](const char* doing) {
+    BoardError e = fail(std::string(doing) + ": " + std::strerror(errno));
+    e.unreadable = true;
+    return e;
+  };
   // Opened without waiting, so a pipe with no writer cannot hold the game;
   // what was opened is looked at before a byte is read.
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) throw fail(std::string("cannot open: ") + std::strerror(errno));
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) throw unreadable("cannot open");
   struct Closer {
     int fd;
     ~Closer() { ::close(fd); }
   } closer{fd};
   struct stat st {};
-  if (::fstat(fd, &st) != 0) throw fail(std::string("cannot read: ") + std::strerror(errno));
+  if (::fstat(fd, &st) != 0) throw unreadable("cannot read");
   if (S_ISDIR(st.st_mode)) throw fail("a folder, not a board file");
   if (!S_ISREG(st.st_mode)) throw fail("not a plain file, so not a board file");
-  const int flags = ::fcntl(fd, F_GETFL);
-  if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+  if (system_file(fd)) throw fail("a file the system makes, not a board file");
+  // Still without waiting: a file that has nothing to give for a while is
+  // not a board file.
+  using Clock = std::chrono::steady_clock;
+  const auto deadline = Clock::now() + std::chrono::seconds(2);
   // One byte past the budget tells a file that is too large.
   std::string text;
   char buf[1 << 16];
@@ -234,11 +255,25 @@ BoardSet read_boards(const std::string& path) {
     const std::size_t want = std::min(sizeof buf, kMaxBoardFileBytes + 1 - text.size());
     const ssize_t got = ::read(fd, buf, want);
     if (got < 0 && errno == EINTR) continue;
-    if (got < 0) throw fail(std::string("cannot read: ") + std::strerror(errno));
+    if (got < 0 && errno == EAGAIN) {
+      const auto left =
+          std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+      pollfd p{fd, POLLIN, 0};
+      if (left <= 0 || ::poll(&p, 1, static_cast<int>(left)) == 0)
+        throw fail("gives nothing when read, so not a board file");
+      continue;
+    }
+    if (got < 0) throw unreadable("cannot read");
     if (got == 0) break;
     text.append(buf, static_cast<std::size_t>(got));
   }
   return parse_boards(text, path);
+}
+
+bool system_file(int fd) {
+  struct statfs fs {};
+  return ::fstatfs(fd, &fs) == 0 && (fs.f_type == PROC_SUPER_MAGIC || fs.f_type == SYSFS_MAGIC ||
+                                     fs.f_type == DEBUGFS_MAGIC || fs.f_type == TRACEFS_MAGIC);
 }
 
 std::string format_boards(const BoardSet& set) {
@@ -298,8 +333,12 @@ std::string boards_path(const std::string& name_or_path, const std::string& buil
     return build_dir + "/boards/" + file;
   const std::string installed = installed_boards_dir() + "/" + file;
   if (std::filesystem::exists(installed, ec)) return installed;
-  // No set of that name: a file of that name, so a message names it as typed.
-  return name;
+  // Never a stray file of the folder the game was started in: a file is
+  // named as one, with a '/' or its .boards.
+  std::string why = "no shipped set named " + printable_name(name);
+  if (std::filesystem::exists(name, ec))
+    why += " (for the file of that name, say " + printable_name("./" + name) + ")";
+  throw BoardError(why, 0, why);
 }
 
 std::string installed_boards_dir() {

@@ -45,15 +45,22 @@ struct BoardSet {
 struct BoardError : std::runtime_error {
   explicit BoardError(const std::string& what, std::size_t at = 0, std::string why = {})
       : std::runtime_error(what), line(at), reason(std::move(why)) {}
-  std::size_t line;    // the text's line at fault; 0 for the file as a whole
-  std::string reason;  // what is wrong with it, without the file or the line
+  std::size_t line;         // the text's line at fault; 0 for the file as a whole
+  std::string reason;       // what is wrong with it, without the file or the line
+  bool unreadable = false;  // the file could not be opened or read: `reason` says why
 };
 
 // Reads a board file: only a plain file (checked on the opened descriptor),
-// at most kMaxBoardFileBytes. Throws BoardError.
+// at most kMaxBoardFileBytes, that gives its bytes without a long wait.
+// Throws BoardError.
 BoardSet read_boards(const std::string& path);
 // The same from text already in memory; `where` names it in messages.
+// Lines end in LF, CR LF, or (a file with no LF at all) CR alone.
 BoardSet parse_boards(std::string_view text, const std::string& where);
+// Whether an open file is one the kernel makes (/proc, /sys): such files
+// look plain but may wait for news, or lose what is read (/proc/kmsg), so
+// the readers never read them.
+bool system_file(int fd);
 // The set as a board file's text; parse_boards reads it back the same.
 std::string format_boards(const BoardSet& set);
 // Why a board cannot be played (a row that is not 20 digits, no brick of
@@ -69,8 +76,9 @@ std::optional<std::string> set_problem(const BoardSet& set);
 // Where `--boards NAME` and the driver's `boards NAME` find a set that
 // ships with the game: a bare name (no '/', not ending in ".boards") is
 // BUILD_DIR/boards/NAME.boards if that exists, else the installed
-// .../games/zandovik/boards/NAME.boards if that exists, else NAME itself (a
-// file of that name); anything else is a path.
+// .../games/zandovik/boards/NAME.boards if that exists; a bare name found in
+// neither throws BoardError ("no shipped set named NAME"). Anything else is
+// a path.
 std::string boards_path(const std::string& name_or_path, const std::string& build_dir);
 // Where an installed game keeps the sets it ships.
 std::string installed_boards_dir();

@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "game/boards.h"
+#include "game/names.h"
 #include "game/replay.h"
 
 namespace zandovik::game {
@@ -36,7 +37,7 @@ struct Recorder::Writer {
   ~Writer() { finish(); }
 
   void fail(const std::string& what) {
-    if (error.empty()) error = "cannot write the recording " + path + ": " + what;
+    if (error.empty()) error = "cannot write the recording " + printable_name(path) + ": " + what;
   }
 
   void run() {
@@ -106,7 +107,8 @@ bool Recorder::open(const std::string& path, const std::string& version,
                     std::function<void(const std::string&)> say, const BoardSet* boards) {
   say_ = std::move(say);
   auto refuse = [&](const std::string& why) {
-    if (say_) say_("cannot record into " + (path.empty() ? "\"\"" : path) + ": " + why);
+    if (say_)
+      say_("cannot record into " + (path.empty() ? "\"\"" : printable_name(path)) + ": " + why);
     return false;
   };
   if (path.empty()) return refuse("no file named");

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "game/boards.h"
+#include "game/names.h"
 #include "game/replay.h"
 
 namespace zandovik::game {
@@ -101,21 +102,24 @@ struct RecordingFile::Checker {
 std::unique_ptr<RecordingFile> RecordingFile::open(const std::string& path,
                                                    const std::string& version) {
   std::unique_ptr<RecordingFile> f(new RecordingFile);
-  f->path_ = path;
+  f->path_ = printable_name(path);
   f->version_ = version;
   f->reader_ = std::make_unique<Reader>();
   f->checker_ = std::make_unique<Checker>();
   // Open first, then look at what was opened: a pipe must not keep the
   // open waiting, and nothing can be swapped in between.
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-  if (fd < 0) throw ReplayError("cannot read " + path + ": " + std::strerror(errno));
+  if (fd < 0) throw ReplayError("cannot read " + f->path_ + ": " + std::strerror(errno));
   f->reader_->fd = fd;
   struct stat st {};
-  if (::fstat(fd, &st) != 0) throw ReplayError("cannot read " + path + ": " + std::strerror(errno));
-  if (S_ISDIR(st.st_mode)) throw ReplayError("cannot read " + path + ": a folder, not a recording");
-  if (!S_ISREG(st.st_mode)) throw ReplayError("cannot read " + path + ": not a plain file");
+  if (::fstat(fd, &st) != 0)
+    throw ReplayError("cannot read " + f->path_ + ": " + std::strerror(errno));
+  if (S_ISDIR(st.st_mode))
+    throw ReplayError("cannot read " + f->path_ + ": a folder, not a recording");
+  if (!S_ISREG(st.st_mode) || system_file(fd))
+    throw ReplayError("cannot read " + f->path_ + ": not a plain file");
   if (static_cast<std::uint64_t>(st.st_size) > kReplayMaxBytes)
-    throw ReplayError("cannot read " + path + ": larger than any recording");
+    throw ReplayError("cannot read " + f->path_ + ": larger than any recording");
   ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
 
   // The whole file once: every line checked, the seeds and boards kept.
@@ -125,9 +129,9 @@ std::unique_ptr<RecordingFile> RecordingFile::open(const std::string& path,
     had_end = had_end || l->second.kind == ReplayLine::Kind::end;
   }
   const long number = f->line_ - 1;
-  if (number < 2) throw ReplayError(path + ": not a zandovik recording (too short)");
+  if (number < 2) throw ReplayError(f->path_ + ": not a zandovik recording (too short)");
   if (!f->checker_->shown)
-    throw ReplayError(path + ": line " + std::to_string(number) +
+    throw ReplayError(f->path_ + ": line " + std::to_string(number) +
                       ": the recording ends before the window is shown");
   if (!f->checker_->boards_text.empty()) {
     try {
@@ -137,8 +141,9 @@ std::unique_ptr<RecordingFile> RecordingFile::open(const std::string& path,
       // Line 1 of the boards' text is its magic; line 2 on are the recording's.
       const auto& lines = f->checker_->board_lines;
       if (e.line >= 2 && e.line - 2 < lines.size())
-        throw ReplayError(path + ": line " + std::to_string(lines[e.line - 2]) + ": " + e.reason);
-      throw ReplayError(path + ": its boards: " + e.what());
+        throw ReplayError(f->path_ + ": line " + std::to_string(lines[e.line - 2]) + ": " +
+                          e.reason);
+      throw ReplayError(f->path_ + ": its boards: " + e.what());
     }
   }
   f->closed = had_end;

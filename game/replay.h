@@ -110,7 +110,7 @@ class RecordingFile {
   // The next line to play with its number, none at the end. Throws
   // ReplayError if the file changed since it was checked.
   std::optional<std::pair<int, ReplayLine>> next();
-  const std::string& path() const { return path_; }
+  const std::string& path() const { return path_; }  // as messages print it
 
   std::deque<std::uint32_t> seeds;  // in the order they were drawn
   std::shared_ptr<const BoardSet> boards;

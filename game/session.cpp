@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "game/boards.h"
+#include "game/names.h"
 
 namespace zandovik::game {
 
@@ -30,7 +31,8 @@ void Session::set_boards(std::shared_ptr<const BoardSet> boards) {
 bool Session::record(const std::string& path, const std::string& version,
                      std::function<void(const std::string&)> say) {
   if (player_ || runtime_.shown()) {
-    if (say) say("cannot record into " + path + ": a recording begins with the game");
+    if (say)
+      say("cannot record into " + printable_name(path) + ": a recording begins with the game");
     return false;
   }
   if (!recorder_.open(path, version, std::move(say), boards_.get())) return false;
@@ -57,7 +59,7 @@ std::optional<std::string> Session::replay(const std::string& path, const std::s
   } catch (const ReplayError& e) {
     return std::string(e.what());
   } catch (const std::bad_alloc&) {
-    return "cannot read " + path + ": out of memory";
+    return "cannot read " + printable_name(path) + ": out of memory";
   }
   return std::nullopt;
 }

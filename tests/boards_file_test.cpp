@@ -12,6 +12,7 @@
 #include <set>
 
 #include "game/boards.h"
+#include "game/names.h"
 #include "tests/harness.h"
 
 namespace zandovik::testing {
@@ -85,6 +86,16 @@ TEST(BoardFile, ReadsNamesRowsCommentsBlanksAndCarriageReturns) {
   EXPECT_EQ(parse_boards("\xEF\xBB\xBFzandovik-boards 1\nboard\n" + kRow + "\n", "t.boards")
                 .boards.size(),
             1u);
+}
+
+TEST(BoardFile, ReadsAFileWithOldMacLineEndingsLineByLine) {
+  const BoardSet set =
+      parse_boards("zandovik-boards 1\r# old\rboard A\r" + kRow + "\r", "t.boards");
+  ASSERT_EQ(set.boards.size(), 1u);
+  EXPECT_EQ(set.boards[0].name, "A");
+  EXPECT_EQ(set.boards[0].rows[0], kRow);
+  EXPECT_EQ(refusal("zandovik-boards 1\rboard\r0001\r"),
+            "t.boards: line 3: a row is 20 digits 0 to 9; this one has 4 characters");
 }
 
 TEST(BoardFile, ReadsAHundredBoardsAndNamesOfFortyCharacters) {
@@ -212,6 +223,57 @@ TEST(BoardFileOnDisk, RefusesWhatIsNotAPlainBoardFileWithoutWaiting) {
   EXPECT_EQ(refusal_of_file("/dev/zero"), "/dev/zero: not a plain file, so not a board file");
 }
 
+TEST(BoardFileOnDisk, RefusesTheSystemsFilesWithoutReadingThem) {
+  // /proc/kmsg looks plain and waits for the kernel's next message.
+  for (const std::string path : {"/proc/self/status", "/proc/kmsg", "/sys/kernel/uevent_seqnum"}) {
+    if (::access(path.c_str(), R_OK) != 0) continue;
+    EXPECT_EQ(refusal_of_file(path), path + ": a file the system makes, not a board file");
+  }
+}
+
+TEST(BoardFileOnDisk, SaysWhatTheSystemSaidOfAFileItCannotOpen) {
+  Scratch s;
+  try {
+    read_boards((s.dir / "gone.boards").string());
+    FAIL() << "read";
+  } catch (const BoardError& e) {
+    EXPECT_TRUE(e.unreadable);
+    EXPECT_EQ(e.reason, "cannot open: No such file or directory");
+  }
+  try {
+    read_boards(s.write("bad.boards", "x\n"));
+    FAIL() << "read";
+  } catch (const BoardError& e) {
+    EXPECT_FALSE(e.unreadable);
+  }
+}
+
+TEST(FileNames, InMessagesControlCharactersAreEscapedAsGitDoes) {
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"mine.boards", "mine.boards"},
+      {"/home/me/Łódź 城堡.boards", "/home/me/Łódź 城堡.boards"},
+      {"a\nb", "\"a\\nb\""},
+      {"\x1b[2Jx\t", "\"\\033[2Jx\\t\""},
+      {"q\"b\\s", "\"q\\\"b\\\\s\""},
+      {"c1\xc2\x85", "\"c1\\302\\205\""},           // NEL
+      {"r\xe2\x80\xaet", "\"r\\342\\200\\256t\""},  // a right-to-left override
+      {"bad\xff", "\"bad\\377\""},
+      {"del\x7f", "\"del\\177\""},
+  };
+  for (const auto& [name, want] : cases) EXPECT_EQ(game::printable_name(name), want) << name;
+  // Each reader's messages: still one line.
+  EXPECT_EQ(refusal_of_file("/nowhere/a\nb.boards"),
+            "\"/nowhere/a\\nb.boards\": cannot open: No such file or directory");
+  try {
+    parse_boards("x", "\x1b]0;t\a.boards");
+    FAIL() << "read";
+  } catch (const BoardError& e) {
+    EXPECT_EQ(std::string(e.what()),
+              "\"\\033]0;t\\a.boards\": line 1: not a board file: the first line must be "
+              "'zandovik-boards 1'");
+  }
+}
+
 TEST(BoardFileOnDisk, RefusesAFileOverOneMebibyteAtTheLineThatCrossesIt) {
   Scratch s;
   std::string text = kHead + "board\n" + kRow + "\n";
@@ -256,8 +318,23 @@ TEST(BoardsPath, ABareNameIsASetOfTheGamesAndAnythingElseAPath) {
   s.write("boards/extra.boards", kHead);
   const std::string build = s.dir.string();
   EXPECT_EQ(game::boards_path("extra", build), build + "/boards/extra.boards");
-  // No such set: the name as typed, a file's, so a refusal names it so.
-  EXPECT_EQ(game::boards_path("no-such-set", build), "no-such-set");
+  // No such set: refused, even with a file of that name here (it would be
+  // played by mistake); such a file is named with a '/' or its .boards.
+  const auto refusal_of_name = [&](const std::string& name) {
+    try {
+      game::boards_path(name, build);
+    } catch (const BoardError& e) {
+      return std::string(e.what());
+    }
+    return std::string();
+  };
+  EXPECT_EQ(refusal_of_name("no-such-set"), "no shipped set named no-such-set");
+  EXPECT_EQ(refusal_of_name("a\tb"), "no shipped set named \"a\\tb\"");
+  const auto here = fs::current_path();
+  fs::current_path(s.dir);
+  EXPECT_EQ(refusal_of_name("boards"),
+            "no shipped set named boards (for the file of that name, say ./boards)");
+  fs::current_path(here);
   EXPECT_EQ(game::boards_path("./extra", build), "./extra");
   EXPECT_EQ(game::boards_path("/tmp/x.boards", build), "/tmp/x.boards");
   EXPECT_EQ(game::boards_path("mine.boards", build), "mine.boards");  // a file here

@@ -159,6 +159,23 @@ TEST_F(ReplayFile, AReplayNamesTheFirstChecksumThatDiffers) {
   EXPECT_EQ(play(8), std::pair(false, std::string("line 206 (5000.5 ms)")));
 }
 
+TEST_F(ReplayFile, ANameWithControlCharactersIsEscapedAndTheSystemsFilesAreNotRead) {
+  path = ::testing::TempDir() + "zandovik\n\x1b[31m-" + std::to_string(::getpid()) + ".rec";
+  const std::string shown =
+      "\"" + ::testing::TempDir() + "zandovik\\n\\033[31m-" + std::to_string(::getpid()) + ".rec\"";
+  EXPECT_EQ(error_reading(), "cannot read " + shown + ": No such file or directory");
+  write(head + "show 0\nadvance x\n");
+  EXPECT_EQ(error_reading(), shown + ": line 4: expected a time, not 'x'");
+  std::string said;
+  EXPECT_FALSE(game::Recorder().open(path, "1.0.0", [&](const std::string& s) { said = s; }));
+  EXPECT_EQ(said, "cannot record into " + shown +
+                      ": it exists already (a recording is never written over)");
+  std::remove(path.c_str());
+  path = "/proc/self/status";  // plain to look at; /proc/kmsg would wait
+  EXPECT_EQ(error_reading(), "cannot read /proc/self/status: not a plain file");
+  path.clear();
+}
+
 TEST_F(ReplayFile, ARecordingNeverReplacesAFileAndAnEmptyPathIsRefused) {
   write("a player's earlier game\n");
   std::string said;

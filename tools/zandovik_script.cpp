@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iostream>
 
+#include "game/names.h"
 #include "tools/script.h"
 
 namespace {
@@ -36,13 +37,14 @@ int main(int argc, char** argv) {
   if (argc == 2 && std::strcmp(argv[1], "-") != 0) {
     std::error_code ec;
     if (std::filesystem::is_directory(argv[1], ec)) {
-      std::cerr << "zandovik-script: " << argv[1] << " is a folder, not a script\n";
+      std::cerr << "zandovik-script: " << zandovik::game::printable_name(argv[1])
+                << " is a folder, not a script\n";
       return 2;
     }
     std::ifstream file(argv[1]);
     if (!file) {
-      std::cerr << "zandovik-script: cannot open " << argv[1] << ": " << std::strerror(errno)
-                << '\n';
+      std::cerr << "zandovik-script: cannot open " << zandovik::game::printable_name(argv[1])
+                << ": " << std::strerror(errno) << '\n';
       return 2;
     }
     return zandovik::tools::run_script(file, std::cout, std::cerr);

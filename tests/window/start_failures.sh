@@ -35,8 +35,10 @@ expect 0 "^usage: zandovik" -- --help
 expect 0 "^zandovik [0-9]" -- --version
 expect 2 "^usage: zandovik" -- --bogus
 expect 2 "^usage: zandovik" -- --stray
-# A word alone is a board file to play (a file manager passes one so).
-expect 1 "^zandovik: stray: cannot open: No such file or directory" -- stray
+# A word alone names a shipped set; a file is played by its path (a file
+# manager passes one so).
+expect 1 "^zandovik: no shipped set named stray$" -- stray
+expect 1 "^zandovik: ./stray: cannot open: No such file or directory" -- ./stray
 
 # Without Qt's Wayland platform (hidden in a private mount namespace).
 plugins=$(dirname "$(find /usr/lib -path '*qt6/plugins/platforms/libqxcb.so' -print -quit)")
