@@ -11,6 +11,7 @@
 
 #include "app/editor/commands.h"
 #include "app/editor/model.h"
+#include "app/editor/run_editor.h"
 #include "app/editor/save.h"
 
 namespace ed = zandovik::app::editor;
@@ -211,4 +212,25 @@ TEST(EditorSave, APipeOrAFolderIsNeverReplacedButALinkIsSavedThrough) {
   EXPECT_EQ(f.readAll(), QByteArray("second\n"));
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
             (QStringList{"folder.boards", "link.boards", "pipe.boards", "set.boards"}));
+}
+
+TEST(EditorOpen, AFileThatCannotBeReadIsSaidAsTheSystemSaysIt) {
+  QTemporaryDir dir;
+  const std::string gone = (dir.path() + "/gone.boards").toStdString();
+  try {
+    zandovik::game::read_boards(gone);
+    FAIL() << "read";
+  } catch (const zandovik::game::BoardError& e) {
+    const auto said = ed::refusal_text(e);
+    EXPECT_EQ(said.message.toStdString(), gone + ": cannot open: No such file or directory");
+    EXPECT_TRUE(said.details.isEmpty());
+  }
+  try {
+    zandovik::game::parse_boards("zandovik-boards 1\nboard\n1111\n", "bad.boards");
+    FAIL() << "read";
+  } catch (const zandovik::game::BoardError& e) {
+    const auto said = ed::refusal_text(e);
+    EXPECT_EQ(said.message, "This is not a board file the game can read.");
+    EXPECT_EQ(said.details.toStdString(), std::string(e.what()));
+  }
 }

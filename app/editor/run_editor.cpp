@@ -27,10 +27,10 @@ QString ask_for_file() {
 
 // A file that cannot be read: say why, offer a new set in its place (saved
 // over it only if the player saves) or quitting.
-bool offer_new_set(const QString& why) {
-  QMessageBox box(QMessageBox::Warning, QObject::tr("zandovik board editor"),
-                  QObject::tr("This is not a board file the game can read."));
-  box.setInformativeText(why);
+bool offer_new_set(const game::BoardError& e) {
+  const RefusalText said = refusal_text(e);
+  QMessageBox box(QMessageBox::Warning, QObject::tr("zandovik board editor"), said.message);
+  box.setInformativeText(said.details);
   QPushButton* fresh = box.addButton(QObject::tr("Start a new set"), QMessageBox::AcceptRole);
   QPushButton* quit = box.addButton(QObject::tr("Quit"), QMessageBox::RejectRole);
   box.setDefaultButton(quit);
@@ -40,6 +40,13 @@ bool offer_new_set(const QString& why) {
 }
 
 }  // namespace
+
+RefusalText refusal_text(const game::BoardError& e) {
+  const QString said = QString::fromStdString(e.what());
+  // Not read at all (Permission denied): what the system said is the news.
+  if (e.unreadable) return {said, {}};
+  return {QObject::tr("This is not a board file the game can read."), said};
+}
 
 int run_editor(const std::string& file) {
   QString path = QString::fromStdString(file);
@@ -56,7 +63,7 @@ int run_editor(const std::string& file) {
                  .arg(QFileInfo(path).fileName());
     } catch (const game::BoardError& e) {
       std::fprintf(stderr, "zandovik: %s\n", e.what());
-      if (!offer_new_set(QString::fromStdString(e.what()))) return 1;
+      if (!offer_new_set(e)) return 1;
       set = new_set();
       note = QObject::tr("A new set: %1 could not be read and stays as it is unless you save.")
                  .arg(QFileInfo(path).fileName());

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <new>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -20,6 +21,7 @@
 #include "app/shell/memory.h"
 #include "app/shell/messages.h"
 #include "app/shell/options.h"
+#include "app/shell/refusal.h"
 #include "app/shell/session_bus.h"
 #include "app/shell/signals.h"
 #include "app/shell/toolkit.h"
@@ -89,24 +91,24 @@ int main(int argc, char** argv) {
       break;
   }
   // The game session, made ready before its window: a board file or a
-  // recording that cannot be played is said in one line, and no window opens.
+  // recording that cannot be played is said in one line, and no window opens
+  // (with --desktop, a dialog says it too: nobody reads that line there).
   auto play = std::make_unique<app::Play>();
+  std::optional<std::string> refused;
   if (!line.boards.empty()) {
     try {
       play->session.set_boards(
           std::make_shared<const zandovik::game::BoardSet>(zandovik::game::read_boards(
               zandovik::game::boards_path(line.boards, zandovik::game::executable_dir()))));
     } catch (const zandovik::game::BoardError& e) {
-      std::fprintf(stderr, "zandovik: %s\n", e.what());
-      return 1;
+      refused = e.what();
     }
   }
   play->escape_closes = line.trial;
-  if (line.replay) {
-    if (auto refused = play->session.replay(*line.replay, ZANDOVIK_VERSION)) {
-      std::fprintf(stderr, "zandovik: %s\n", refused->c_str());
-      return 1;
-    }
+  if (line.replay && !refused) refused = play->session.replay(*line.replay, ZANDOVIK_VERSION);
+  if (refused) {
+    std::fprintf(stderr, "zandovik: %s\n", refused->c_str());
+    if (!line.desktop) return 1;
   }
   if (!app::enough_address_space()) return 1;
 
@@ -130,7 +132,7 @@ int main(int argc, char** argv) {
   app::keep_off_a_silent_bus();
   app::seal_environment();
   // The recorder writes from a thread of its own: made after the seal.
-  if (line.record)
+  if (line.record && !refused)
     play->session.record(*line.record, ZANDOVIK_VERSION, [](const std::string& e) {
       std::fprintf(stderr, "zandovik: %s\n", e.c_str());
     });
@@ -148,6 +150,10 @@ int main(int argc, char** argv) {
   app::quit_on_signals(qapp);
   app::start_paint_threads();
   app::install_font_substitutes();
+  if (refused) {
+    app::show_refusal(*refused);
+    return 1;
+  }
   if (line.edit) return zandovik::app::editor::run_editor(line.edit_file);
   app::GameWindow window(std::move(play), !line.draw_at_ticks);
   window.show();

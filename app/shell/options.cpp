@@ -69,6 +69,10 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
       line.trial = true;
       continue;
     }
+    if (std::strcmp(arg, "--desktop") == 0) {
+      line.desktop = true;
+      continue;
+    }
     if (std::strcmp(arg, "--draw-at-ticks") == 0) {
       line.draw_at_ticks = true;
       continue;
@@ -114,7 +118,10 @@ void print_help() {
       "                  them smoothly between ticks at the display's refresh rate\n"
       "  --trial         with --boards: Escape closes the game (the editor's F5 uses it)\n"
       "  --edit [FILE]   make boards: the board editor on FILE (a new set if it does not\n"
-      "                  exist); without FILE it asks for one\n\n"
+      "                  exist); without FILE it asks for one\n"
+      "  --desktop       started from the desktop, where no one reads standard error:\n"
+      "                  a board file, a recording or a set that cannot be played is\n"
+      "                  said in a dialog too before the game ends\n\n"
       "Without --boards, --record, --replay and --edit the game reads and writes no files.\n"
       "It opens on the Wayland display in WAYLAND_DISPLAY, else on the X display in\n"
       "DISPLAY (or -display). Qt's other options (-platform, -style, ...) are taken too.\n",

@@ -8,7 +8,8 @@ namespace zandovik::app {
 
 inline constexpr const char* kUsage =
     "usage: zandovik [--help] [--version] [--boards FILE|NAME | BOARDFILE] "
-    "[--record FILE | --replay FILE] [--draw-at-ticks] [--edit [FILE]] [-display DISPLAY] "
+    "[--record FILE | --replay FILE] [--draw-at-ticks] [--edit [FILE]] [--desktop] "
+    "[-display DISPLAY] "
     "[-platform NAME]";
 
 struct CommandLine {
@@ -21,6 +22,7 @@ struct CommandLine {
   bool draw_at_ticks = false;                 // --draw-at-ticks: no frames between the ticks
   bool trial = false;                         // --trial: Escape closes (the editor's F5)
   bool edit = false;                          // --edit [FILE]: the board editor
+  bool desktop = false;                       // --desktop: refusals at start in a dialog too
   std::string edit_file;
 };
 
