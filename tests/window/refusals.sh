@@ -39,7 +39,7 @@ refused_in_a_dialog() {
     game_pid=
     return
   fi
-  shot && cp "$work/shot.png" "${TMPDIR:-/tmp}/zandovik-refusal-${what// /-}.png"
+  shot  # kept by not_ok, to look at a failure
   if [ "$(grep -c . "$log")" -eq 1 ] && grep -q -- "$pattern" "$log"; then
     ok "$what: a dialog, and $(sed "s|$work/||" "$log")"
   else
