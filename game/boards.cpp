@@ -119,7 +119,8 @@ struct LineError {
 std::optional<std::string> file_row_problem(std::string_view row) {
   const std::size_t length = characters(row).value_or(row.size());
   if (length != kRowLength)
-    return "a row is 20 digits 0 to 9; this one has " + std::to_string(length) + " characters";
+    return "a row is 20 digits 0 to 9; this one has " + std::to_string(length) +
+           (length == 1 ? " character" : " characters");
   for (std::size_t x = 0; x < row.size(); ++x)
     if (!is_digit(row[x]))
       return "a row is 20 digits 0 to 9; character " + std::to_string(x + 1) + " is " +

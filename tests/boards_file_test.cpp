@@ -96,6 +96,8 @@ TEST(BoardFile, ReadsAFileWithOldMacLineEndingsLineByLine) {
   EXPECT_EQ(set.boards[0].rows[0], kRow);
   EXPECT_EQ(refusal("zandovik-boards 1\rboard\r0001\r"),
             "t.boards: line 3: a row is 20 digits 0 to 9; this one has 4 characters");
+  EXPECT_EQ(refusal("zandovik-boards 1\rboard\r1\r"),
+            "t.boards: line 3: a row is 20 digits 0 to 9; this one has 1 character");
 }
 
 TEST(BoardFile, ReadsAHundredBoardsAndNamesOfFortyCharacters) {
