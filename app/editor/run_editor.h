@@ -5,7 +5,8 @@
 
 namespace zandovik::app::editor {
 
-// The exit status: 0 when the player quits, 1 if nothing could be opened.
-int run_editor(const std::string& file);
+// The exit status: 0 when the player quits or a quit signal (whose bytes
+// arrive on `quit_fd`, -1 for none) ends it, 1 if nothing could be opened.
+int run_editor(const std::string& file, int quit_fd);
 
 }  // namespace zandovik::app::editor
