@@ -138,8 +138,9 @@ void Controller::name_cancelled() {
 }
 
 void Controller::restore(game::BoardSet set, const QString& what) {
+  const QString opened = note_;  // what was found on opening is still so
   push(new ReplaceSet(model_, std::move(set), tr("restore")));
-  note_ = what;
+  note_ = opened.isEmpty() ? what : what + " " + opened;
   current_ = 0;
   if (changed) changed();
 }
@@ -176,6 +177,7 @@ bool Controller::save() {
                           .toString("yyyy-MM-dd hh:mm:ss"));
     switch (ask_.file_changed(path_, what)) {
       case Questions::Changed::overwrite:
+        own_lines_ = file_has_own_lines(path_);  // the lines now there are the ones to lose
         break;
       case Questions::Changed::elsewhere:
         target = ask_.other_file(path_);

@@ -86,6 +86,12 @@ bool has_own_lines(std::string_view text) {
   return false;
 }
 
+bool file_has_own_lines(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) &&
+         has_own_lines(f.read(static_cast<qint64>(game::kMaxBoardFileBytes)).toStdString());
+}
+
 Opened open_set(const QString& path) {
   Opened o;
   o.path = path;
@@ -108,10 +114,7 @@ Opened open_set(const QString& path) {
     o.error = QString::fromStdString(e.what());
     return o;
   }
-  QFile f(path);
-  if (f.open(QIODevice::ReadOnly))
-    o.own_lines =
-        has_own_lines(f.read(static_cast<qint64>(game::kMaxBoardFileBytes)).toStdString());
+  o.own_lines = file_has_own_lines(path);
   const auto n = static_cast<int>(o.set.boards.size());
   o.note =
       (n == 1 ? Editor::tr("1 board read from %1.") : Editor::tr("%1 boards read from %2.").arg(n))

@@ -35,6 +35,8 @@ QStringList leftovers_beside(const QString& path);
 // Lines of the text that a save does not write back: comments and blank
 // lines.
 bool has_own_lines(std::string_view text);
+// The same of FILE as it is now.
+bool file_has_own_lines(const QString& path);
 
 struct Opened {
   game::BoardSet set;

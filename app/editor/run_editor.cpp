@@ -52,7 +52,7 @@ bool offer_recovery(const QString& path, const Recovery::Found& found) {
   QMessageBox box(
       QMessageBox::Question, Editor::tr("Unsaved changes were kept"),
       //: %1: a file name; %2: a date and time
-      Editor::tr("The editor ended on %1 with changes that were not saved, at %2.")
+      Editor::tr("Changes to %1 were not saved when the editor ended. They were kept at %2.")
           .arg(QFileInfo(path).fileName(), QLocale().toString(found.when, QLocale::LongFormat)));
   box.setInformativeText(
       Editor::tr("Restore them (they are unsaved until you save), or discard "

@@ -82,6 +82,26 @@ if open_editor "$names"; then
     not_ok "names: $(grep '^board' "$names" 2>&1 | tr '\n' /)"
 else not_ok "the editor did not open $names"; fi
 
+# A click on another board in the list while a name is typed: the name is
+# still the first board's when Enter comes.
+clicked=$work/clicked.boards
+if open_editor "$clicked"; then
+  keys ctrl+d Page_Up F2
+  xdotool type --delay 30 "Mine"
+  # The list's second row: the side panel is the window's right 290 pixels,
+  # its list under the title line.
+  xdotool mousemove --window "$win" 900 74 click 1
+  keys Return 7 ctrl+s ctrl+q  # the 7 shows which board the click showed
+  wait_for 10 gone || kill "$game_pid"
+  reap "$game_pid" "$work/editor.log"
+  game_pid=
+  [ "$(awk '/^board/ { n++; getline; print n ":" substr($0, 1, 1) }' "$clicked" | tr '\n' /)" = "1:1/2:7/" ] ||
+    not_ok "the click in the list did not show the second board: $(cat "$clicked")"
+  [ "$(grep '^board' "$clicked" 2>/dev/null | tr '\n' /)" = "board Mine/board/" ] &&
+    ok "a name being typed stays with its board when another is clicked in the list" ||
+    not_ok "names after a click: $(grep '^board' "$clicked" 2>&1 | tr '\n' /)"
+else not_ok "the editor did not open $clicked"; fi
+
 # --- undo, and a board with no brick refused ---------------------------------
 if open_editor "$set_file"; then
   keys Down 7 Right 3 ctrl+z ctrl+s
