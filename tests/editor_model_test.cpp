@@ -415,7 +415,7 @@ TEST(EditorController, ARecoveryCopyFollowsTheUnsavedChangesAndGoesWithThem) {
   const QString copy = e.c->recovery().path();
   EXPECT_TRUE(copy.startsWith(e.dir.filePath("data/zandovik/recovery/set.boards-")));
   e.drag(0, {{3, 0}}, 5);
-  e.c->keep_recovery();
+  EXPECT_EQ(e.c->keep_recovery(), QString());
   ASSERT_TRUE(QFileInfo(copy).isFile());
   EXPECT_EQ(zandovik::game::read_boards(copy.toStdString()), e.m().set());
   // Newer than FILE: offered at the next start.
@@ -431,19 +431,30 @@ TEST(EditorController, ARecoveryCopyFollowsTheUnsavedChangesAndGoesWithThem) {
   e.c->stack().undo();
   EXPECT_FALSE(QFileInfo(copy).exists());
   e.c->stack().redo();
-  e.c->keep_recovery();
+  EXPECT_EQ(e.c->keep_recovery(), QString());
   ASSERT_TRUE(e.c->save());
   EXPECT_FALSE(QFileInfo(copy).exists());
   e.drag(0, {{4, 0}}, 5);
-  e.c->keep_recovery();
+  EXPECT_EQ(e.c->keep_recovery(), QString());
   e.c->discard();
   EXPECT_FALSE(QFileInfo(copy).exists());
   // A copy older than FILE is not offered.
-  e.c->keep_recovery();
+  EXPECT_EQ(e.c->keep_recovery(), QString());
   ASSERT_EQ(set_time(copy, 1), 0);
   EXPECT_FALSE(ed::Recovery(e.path).newer_than_file().has_value());
   // Nothing beside the player's file.
   EXPECT_EQ(QDir(e.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"set.boards"});
+}
+
+TEST(EditorController, ARecoveryCopyThatCannotBeWrittenIsSaidWithItsFolder) {
+  Editing e(kFile);
+  QFile blocker(e.dir.filePath("data"));  // a file where the folder would be
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  e.drag(0, {{3, 0}}, 5);
+  const QString why = e.c->keep_recovery();
+  EXPECT_EQ(why, "The recovery copy cannot be written: " + e.c->recovery().path() + ": " +
+                     e.dir.filePath("data/zandovik/recovery") + ": cannot make the folder");
+  EXPECT_EQ(e.said.back(), why.toStdString());
 }
 
 TEST(EditorController, RestoringIsOneStepThatUndoTakesBack) {

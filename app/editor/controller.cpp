@@ -222,12 +222,17 @@ void Controller::discard() {
   recovery_.remove();
 }
 
-void Controller::keep_recovery() {
+QString Controller::keep_recovery() {
   recovery_due_.stop();
-  if (stack_.isClean()) return recovery_.remove();
+  if (stack_.isClean()) {
+    recovery_.remove();
+    return {};
+  }
   QString why;
-  if (!recovery_.write(model_.set(), why))
-    tell(tr("The recovery copy cannot be written: %1: %2").arg(recovery_.path(), why), true);
+  if (recovery_.write(model_.set(), why)) return {};
+  why = tr("The recovery copy cannot be written: %1: %2").arg(recovery_.path(), why);
+  tell(why, true);
+  return why;
 }
 
 Controller::Status Controller::status() const {

@@ -70,8 +70,9 @@ class Controller {
   bool save();
   // The changes are thrown away: their recovery copy goes too.
   void discard();
-  // The recovery copy brought up to date now (a change, or a quit signal).
-  void keep_recovery();
+  // The recovery copy brought up to date now (a change, or a quit signal):
+  // why it could not be, or nothing.
+  QString keep_recovery();
   const Recovery& recovery() const { return recovery_; }
 
   // What the message area says when nothing else is to be said.

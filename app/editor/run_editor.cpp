@@ -77,15 +77,21 @@ std::unique_ptr<QSocketNotifier> end_on_quit_signals(int fd, Controller* const& 
     while (::read(fd, &byte, 1) > 0) {
     }
     if (live) live->name_done();
+    int status = 0;
     if (live && live->unsaved()) {
-      live->keep_recovery();
-      const QByteArray where = QFile::encodeName(live->recovery().path());
-      std::fprintf(stderr, "zandovik: quit signal: the unsaved changes are kept in %s\n",
-                   where.constData());
+      if (const QString why = live->keep_recovery(); why.isEmpty()) {
+        const QByteArray where = QFile::encodeName(live->recovery().path());
+        std::fprintf(stderr, "zandovik: quit signal: the unsaved changes are kept in %s\n",
+                     where.constData());
+      } else {
+        std::fprintf(stderr, "zandovik: quit signal: the unsaved changes are lost: %s\n",
+                     why.toLocal8Bit().constData());
+        status = 1;
+      }
     }
     std::fflush(stderr);
     // Whatever dialog is open: nothing it could do is wanted now.
-    ::_exit(0);
+    ::_exit(status);
   });
   return notifier;
 }
