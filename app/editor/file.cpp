@@ -88,7 +88,8 @@ bool has_own_lines(std::string_view text) {
 
 bool file_has_own_lines(const QString& path) {
   QFile f(path);
-  return f.open(QIODevice::ReadOnly) &&
+  // Only a plain file: a pipe put in its place would wait for a writer.
+  return QFileInfo(path).isFile() && f.open(QIODevice::ReadOnly) &&
          has_own_lines(f.read(static_cast<qint64>(game::kMaxBoardFileBytes)).toStdString());
 }
 
