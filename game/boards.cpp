@@ -10,8 +10,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <iterator>
 
 #include "game/names.h"
 
@@ -289,6 +291,34 @@ std::string format_boards(const BoardSet& set) {
   return out;
 }
 
+namespace {
+
+// The code point of the valid sequence of n bytes at s[i].
+char32_t code_point(std::string_view s, std::size_t i, std::size_t n) {
+  static constexpr unsigned kLead[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
+  char32_t c = static_cast<unsigned char>(s[i]) & kLead[n];
+  for (std::size_t k = 1; k < n; ++k) c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+  return c;
+}
+
+// Unicode's format characters (category Cf), which are not seen but change
+// what is around them: a bidi override makes the list show another name
+// than the file holds. The joiners U+200C and U+200D are left to the
+// scripts and emoji that need them.
+bool is_format_character(char32_t c) {
+  static constexpr std::pair<char32_t, char32_t> kFormat[] = {
+      {0x00AD, 0x00AD},   {0x0600, 0x0605},   {0x061C, 0x061C},   {0x06DD, 0x06DD},
+      {0x070F, 0x070F},   {0x0890, 0x0891},   {0x08E2, 0x08E2},   {0x180E, 0x180E},
+      {0x200B, 0x200B},   {0x200E, 0x200F},   {0x202A, 0x202E},   {0x2060, 0x2064},
+      {0x2066, 0x206F},   {0xFEFF, 0xFEFF},   {0xFFF9, 0xFFFB},   {0x110BD, 0x110BD},
+      {0x110CD, 0x110CD}, {0x13430, 0x1343F}, {0x1BCA0, 0x1BCA3}, {0x1D173, 0x1D17A},
+      {0xE0001, 0xE0001}, {0xE0020, 0xE007F}};
+  return std::any_of(std::begin(kFormat), std::end(kFormat),
+                     [c](auto r) { return c >= r.first && c <= r.second; });
+}
+
+}  // namespace
+
 std::optional<std::string> name_problem(std::string_view name) {
   const auto length = characters(name);
   if (!length) return "a board's name is not valid UTF-8 text";
@@ -298,6 +328,12 @@ std::optional<std::string> name_problem(std::string_view name) {
     const auto c = static_cast<unsigned char>(name[i]);
     const bool c1 = c == 0xC2 && static_cast<unsigned char>(name[i + 1]) < 0xA0;
     if (c < 0x20 || c == 0x7F || c1) return "a board's name cannot hold control characters";
+    if (const char32_t cp = code_point(name, i, utf8_length(name, i)); is_format_character(cp)) {
+      char hex[16];
+      std::snprintf(hex, sizeof hex, "U+%04X", static_cast<unsigned>(cp));
+      return std::string("a board's name cannot hold invisible format characters (") + hex +
+             ", such as a direction override)";
+    }
   }
   if (trim(name) != name) return "a board's name has no blanks at either end";
   return std::nullopt;

@@ -138,6 +138,15 @@ TEST(BoardFile, RefusesEachKindOfBadFileNamingTheLine) {
       {kHead + "board " + std::string(41, 'n') + "\n" + kRow,
        "line 2: a board's name is at most 40 characters; this one has 41"},
       {kHead + "board a\x01z\n" + kRow, "line 2: a board's name cannot hold control characters"},
+      {kHead +
+           "board abc\xe2\x80\xae"
+           "evil\n" +
+           kRow,  // a right-to-left override
+       "line 2: a board's name cannot hold invisible format characters (U+202E, such as a "
+       "direction override)"},
+      {kHead + "board \xf3\xa0\x80\x81tag\n" + kRow,
+       "line 2: a board's name cannot hold invisible format characters (U+E0001, such as a "
+       "direction override)"},
       {kHead, "line 1: the file ends without a board: it needs 1 to 100"},
       {kHead + "# nothing\n\n", "line 3: the file ends without a board: it needs 1 to 100"},
       {kHead + b + kRow + "\nboard Stone\n" + "00009000000000090000\n" + b + kRow,
@@ -202,6 +211,8 @@ TEST(BoardFile, SaysWhyASetCannotBePlayedOrWritten) {
   EXPECT_EQ(game::set_problem(set), "board 1: a board's name has no blanks at either end");
   EXPECT_EQ(game::name_problem("tab\there"), "a board's name cannot hold control characters");
   EXPECT_EQ(game::name_problem("c1\xc2\x85"), "a board's name cannot hold control characters");
+  // Joiners stay: a family emoji is a name.
+  EXPECT_EQ(game::name_problem("\xf0\x9f\x91\xa8\xe2\x80\x8d\xf0\x9f\x91\xa7"), std::nullopt);
   set.boards.resize(101, set.boards[1]);
   EXPECT_EQ(game::set_problem(set), "101 boards: a set holds 1 to 100");
 }

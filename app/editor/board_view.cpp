@@ -63,14 +63,7 @@ void BoardView::set_cursor(Cell c) {
 }
 
 Viewport BoardView::viewport(QSize device) const {
-  const scene::RectF b = picture_.board();
-  Viewport v;
-  v.target = device;
-  v.scale = std::min(device.width() / static_cast<double>(b.w),
-                     device.height() / static_cast<double>(b.h));
-  v.ox = std::floor((device.width() - b.w * v.scale) / 2) - b.x * v.scale;
-  v.oy = std::floor((device.height() - b.h * v.scale) / 2) - b.y * v.scale;
-  return v;
+  return Viewport::fit(device, picture_.board());
 }
 
 void BoardView::paintEvent(QPaintEvent*) {

@@ -1,14 +1,12 @@
 #include "app/editor/commands.h"
 
-#include <QObject>
-
 namespace zandovik::app::editor {
 
 PaintCells::PaintCells(BoardsModel& m, int board, Cell c, int value, int stroke)
     : m_(m), board_(board), value_(value), stroke_(stroke) {
   const int before = m.cell(board, c);
   if (before != value) cells_.push_back({c, before});
-  setText(value == 0 ? QObject::tr("clear") : QObject::tr("paint %1").arg(value));
+  setText(value == 0 ? Editor::tr("clear") : Editor::tr("paint %1").arg(value));
 }
 
 void PaintCells::redo() {
@@ -33,7 +31,7 @@ bool PaintCells::mergeWith(const QUndoCommand* other) {
 
 RenameBoard::RenameBoard(BoardsModel& m, int board, std::string name)
     : m_(m), board_(board), before_(m.board(board).name), after_(std::move(name)) {
-  setText(QObject::tr("rename board %1").arg(board + 1));
+  setText(Editor::tr("rename board %1").arg(board + 1));
 }
 
 InsertBoard::InsertBoard(BoardsModel& m, int at, game::Board b, const QString& text)
@@ -42,11 +40,16 @@ InsertBoard::InsertBoard(BoardsModel& m, int at, game::Board b, const QString& t
 }
 
 RemoveBoard::RemoveBoard(BoardsModel& m, int at) : m_(m), at_(at), board_(m.board(at)) {
-  setText(QObject::tr("delete board %1").arg(at + 1));
+  setText(Editor::tr("delete board %1").arg(at + 1));
+}
+
+ReplaceSet::ReplaceSet(BoardsModel& m, game::BoardSet after, const QString& text)
+    : m_(m), before_(m.set()), after_(std::move(after)) {
+  setText(text);
 }
 
 MoveBoard::MoveBoard(BoardsModel& m, int from, int to) : m_(m), from_(from), to_(to) {
-  setText(QObject::tr("move board %1").arg(from + 1));
+  setText(Editor::tr("move board %1").arg(from + 1));
 }
 
 }  // namespace zandovik::app::editor

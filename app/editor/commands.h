@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/editor/model.h"
+#include "app/editor/texts.h"
 
 namespace zandovik::app::editor {
 
@@ -67,6 +68,18 @@ class RemoveBoard : public QUndoCommand {
   BoardsModel& m_;
   int at_;
   game::Board board_;
+};
+
+// The whole set at once: a recovery copy taken back.
+class ReplaceSet : public QUndoCommand {
+ public:
+  ReplaceSet(BoardsModel& m, game::BoardSet after, const QString& text);
+  void redo() override { m_.replace(after_); }
+  void undo() override { m_.replace(before_); }
+
+ private:
+  BoardsModel& m_;
+  game::BoardSet before_, after_;
 };
 
 class MoveBoard : public QUndoCommand {

@@ -1,13 +1,14 @@
 #pragma once
 // The editor's window: the board, the list of boards, the name, what is
-// wrong with the set, and the keys. Every edit is a command on the undo
-// stack; after each the views are read again from the model.
+// wrong with the set, and the keys. Each key, click and menu command is
+// one call of the controller; after each the views are read again from
+// the model. It asks the player what the controller needs to know.
 #include <QMainWindow>
-#include <QUndoStack>
 #include <memory>
 
-#include "app/editor/model.h"
+#include "app/editor/controller.h"
 
+class QAction;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -17,41 +18,34 @@ namespace zandovik::app::editor {
 class BoardView;
 class Trial;
 
-class EditorWindow : public QMainWindow {
+class EditorWindow : public QMainWindow, private Questions {
+  Q_DECLARE_TR_FUNCTIONS(Editor)
+
  public:
-  // `note` is said in the message area at first (why the set is new).
-  EditorWindow(game::BoardSet set, QString path, QString note = {});
+  explicit EditorWindow(Opened opened);
   ~EditorWindow() override;
 
-  // Writes the set whole or not at all; false, and the reason shown, if not.
-  bool save();
-  const BoardsModel& model() const { return model_; }
-  QUndoStack& undo_stack() { return stack_; }
+  Controller& controller() { return controller_; }
 
  protected:
   void closeEvent(QCloseEvent* ev) override;
 
  private:
-  QWidget* build_side_panel();
-  void build_actions();
+  struct Actions {
+    QAction *add, *duplicate, *remove, *up, *down;
+  };
+  Actions build_actions();
+  QWidget* build_side_panel(const Actions& a);
   void refresh();
   void show_place();  // board, cell and the mouse's value
   void say(const QString& text, bool problem);
-  void go_to(int board);
-  void paint(Cell c, int value, bool stroke_begins);
-  void add_board(bool copy);
-  void delete_board();
-  void move_board(int by);
-  void rename_from_field();
-  void commit_name();
   void play();
 
-  BoardsModel model_;
-  QUndoStack stack_;
-  QString path_;
-  QString note_;
-  int current_ = 0;
-  int stroke_ = 0;
+  Changed file_changed(const QString& path, const QString& what) override;
+  QString other_file(const QString& path) override;
+  bool drop_own_lines(const QString& path) override;
+
+  Controller controller_;
   BoardView* view_ = nullptr;
   QListWidget* list_ = nullptr;
   QLineEdit* name_ = nullptr;

@@ -57,6 +57,12 @@ void BoardsModel::move(int from, int to) {
   insert(to, std::move(b));
 }
 
+void BoardsModel::replace(game::BoardSet set) {
+  set_ = std::move(set);
+  if (set_.boards.empty()) set_.boards.push_back(empty_board());
+  touched_ = 0;
+}
+
 game::Board empty_board() {
   return game::Board();
 }

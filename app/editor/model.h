@@ -38,6 +38,7 @@ class BoardsModel {
   void insert(int at, game::Board b);
   game::Board remove(int at);
   void move(int from, int to);
+  void replace(game::BoardSet set);
 
  private:
   game::Board& at(int i) { return set_.boards.at(static_cast<std::size_t>(i)); }

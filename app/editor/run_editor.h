@@ -13,9 +13,12 @@ namespace zandovik::app::editor {
 struct RefusalText {
   QString message, details;
 };
-RefusalText refusal_text(const game::BoardError& e);
+// `said` is the reader's line; `unreadable` when the file could not be read
+// at all (Permission denied), which is then the news itself.
+RefusalText refusal_text(const QString& said, bool unreadable);
 
-// The exit status: 0 when the player quits, 1 if nothing could be opened.
-int run_editor(const std::string& file);
+// The exit status: 0 when the player quits or a quit signal (whose bytes
+// arrive on `quit_fd`, -1 for none) ends it, 1 if nothing could be opened.
+int run_editor(const std::string& file, int quit_fd);
 
 }  // namespace zandovik::app::editor

@@ -1,7 +1,9 @@
 #pragma once
 // F5: the board played in the game itself, a process of its own started
-// from the same program on a one-board file. The editor is left as it is;
-// the player comes back by closing the game's window.
+// from the same program on a one-board set. The editor is left as it is;
+// the player comes back by closing the game's window. The game ends with
+// the editor, however the editor ends, and the set it plays is a file in
+// memory that goes with them both.
 #include <QString>
 #include <functional>
 #include <memory>
@@ -9,7 +11,6 @@
 #include "game/boards.h"
 
 class QProcess;
-class QTemporaryFile;
 
 namespace zandovik::app::editor {
 
@@ -23,7 +24,7 @@ class Trial {
 
  private:
   Say say_;
-  std::unique_ptr<QTemporaryFile> file_;
+  int set_fd_ = -1;  // the set the game plays, held until it ends
   std::unique_ptr<QProcess> game_;
 };
 

@@ -6,14 +6,18 @@
 namespace zandovik::app {
 
 Viewport Viewport::fit(QSize target) {
+  return fit(target, {0, 0, scene::kClientWidth, scene::kClientHeight});
+}
+
+Viewport Viewport::fit(QSize target, scene::RectF area) {
   Viewport v;
   v.target = target;
-  if (target.width() <= 0 || target.height() <= 0) return v;
-  const double sx = target.width() / static_cast<double>(scene::kClientWidth);
-  const double sy = target.height() / static_cast<double>(scene::kClientHeight);
+  if (target.width() <= 0 || target.height() <= 0 || area.w <= 0 || area.h <= 0) return v;
+  const double sx = target.width() / static_cast<double>(area.w);
+  const double sy = target.height() / static_cast<double>(area.h);
   v.scale = std::min(sx, sy);
-  v.ox = std::floor((target.width() - scene::kClientWidth * v.scale) / 2);
-  v.oy = std::floor((target.height() - scene::kClientHeight * v.scale) / 2);
+  v.ox = std::floor((target.width() - area.w * v.scale) / 2) - area.x * v.scale;
+  v.oy = std::floor((target.height() - area.h * v.scale) / 2) - area.y * v.scale;
   return v;
 }
 

@@ -24,6 +24,8 @@ struct Viewport {
   QSize target;
 
   static Viewport fit(QSize target);
+  // The same for any area of the client (the editor's board alone).
+  static Viewport fit(QSize target, scene::RectF area);
   // Edges snap to whole pixels, so neighbouring bricks share their edges.
   QRect rect(float left, float top, float width, float height) const;
   QRect rect(const scene::Element& e) const { return rect(e.left, e.top, e.width, e.height); }

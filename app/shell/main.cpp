@@ -147,14 +147,15 @@ int main(int argc, char** argv) {
   app::release_toolkit_messages();
   if (fonts.joinable()) fonts.join();
   QApplication::setApplicationName("zandovik");  // WM_CLASS "zandovik"
-  app::quit_on_signals(qapp);
+  if (!line.edit) app::quit_on_signals(qapp);
   app::start_paint_threads();
   app::install_font_substitutes();
   if (refused) {
     app::show_refusal(*refused);
     return 1;
   }
-  if (line.edit) return zandovik::app::editor::run_editor(line.edit_file);
+  // The editor keeps unsaved changes before it ends on a quit signal.
+  if (line.edit) return zandovik::app::editor::run_editor(line.edit_file, app::quit_signal_fd());
   app::GameWindow window(std::move(play), !line.draw_at_ticks);
   window.show();
   return QApplication::exec();

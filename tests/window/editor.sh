@@ -9,6 +9,10 @@ bin=$1
 xctl=${XCTL:?}
 . "$(dirname "${BASH_SOURCE[0]}")/session.sh"
 
+# Recovery copies go to the test's own folder, never the user's.
+export XDG_DATA_HOME=$work/data
+recovery=$XDG_DATA_HOME/zandovik/recovery
+
 # editor_window PID: the editor's main window once it is visible.
 editor_window() { find_window "$1" 'board editor$'; }
 # A dialog of the editor's, by its title.
@@ -77,6 +81,26 @@ if open_editor "$names"; then
     ok "a name being typed stays with its board when another is added" ||
     not_ok "names: $(grep '^board' "$names" 2>&1 | tr '\n' /)"
 else not_ok "the editor did not open $names"; fi
+
+# A click on another board in the list while a name is typed: the name is
+# still the first board's when Enter comes.
+clicked=$work/clicked.boards
+if open_editor "$clicked"; then
+  keys ctrl+d Page_Up F2
+  xdotool type --delay 30 "Mine"
+  # The list's second row: the side panel is the window's right 290 pixels,
+  # its list under the title line.
+  xdotool mousemove --window "$win" 900 74 click 1
+  keys Return 7 ctrl+s ctrl+q  # the 7 shows which board the click showed
+  wait_for 10 gone || kill "$game_pid"
+  reap "$game_pid" "$work/editor.log"
+  game_pid=
+  [ "$(awk '/^board/ { n++; getline; print n ":" substr($0, 1, 1) }' "$clicked" | tr '\n' /)" = "1:1/2:7/" ] ||
+    not_ok "the click in the list did not show the second board: $(cat "$clicked")"
+  [ "$(grep '^board' "$clicked" 2>/dev/null | tr '\n' /)" = "board Mine/board/" ] &&
+    ok "a name being typed stays with its board when another is clicked in the list" ||
+    not_ok "names after a click: $(grep '^board' "$clicked" 2>&1 | tr '\n' /)"
+else not_ok "the editor did not open $clicked"; fi
 
 # --- undo, and a board with no brick refused ---------------------------------
 if open_editor "$set_file"; then
@@ -159,6 +183,104 @@ if "$bin" --help | grep -q -- '--boards'; then
 else
   echo "# the game does not take --boards yet: F5 is not tried"
 fi
+
+# --- F5's game ends with the editor, by kill -9 too; TMPDIR plays no part ----
+# F5 keeps no file of its own: a missing TMPDIR changes nothing.
+launch "$work/editor.log" env TMPDIR="$work/no-such-folder" "$bin" --edit "$set_file"
+game_pid=$launched
+if win=$(editor_window "$game_pid") && wait_for 5 "$xctl" focus "$win"; then
+  keys F5
+  trial=
+  wait_for 10 eval 'trial=$(pgrep -P "$game_pid" | head -n 1); [ -n "$trial" ]'
+  if [ -n "$trial" ] && find_window "$trial" >/dev/null; then
+    ok "F5 plays with TMPDIR set to a missing folder"
+    kill -9 "$game_pid"
+    reap "$game_pid"
+    game_pid=
+    if wait_for 10 eval '! kill -0 "$trial" 2>/dev/null'; then
+      ok "the tried game ends when the editor is killed with -9"
+    else
+      not_ok "the tried game outlived the editor"
+      kill "$trial"
+    fi
+  else not_ok "F5 opened no game with TMPDIR missing: $(cat "$work/editor.log")"; fi
+  kill "${game_pid:-}" 2>/dev/null
+  game_pid=
+else not_ok "the editor did not open for F5's end"; fi
+
+# --- a quit signal keeps the changes, and the next start offers them --------
+modified() { xdotool search --all --onlyvisible --pid "$game_pid" --name '^mine.boards\* ' >/dev/null 2>&1; }
+for sig in TERM KILL; do
+  rm -rf "$recovery"
+  cp "$set_file" "$work/kept.before"
+  if open_editor "$set_file"; then
+    digit=6
+    [ $sig = KILL ] && digit=4
+    keys Down Down $digit
+    wait_for 5 modified || not_ok "the digit made no change"
+    # The copy is written a moment after the change: wait for it for -9.
+    [ $sig = KILL ] && wait_for 10 eval 'ls "$recovery"/mine.boards-*.boards >/dev/null 2>&1'
+    kill -$sig "$game_pid"
+    if wait_for 5 gone; then
+      reap "$game_pid"
+      status=$?
+      [ $sig = KILL ] || { [ $status = 0 ] && ok "SIGTERM with unsaved changes ends at once, status 0" ||
+        not_ok "SIGTERM: status $status"; }
+    else
+      not_ok "SIG$sig did not end the editor at once"
+      kill -9 "$game_pid"
+    fi
+    game_pid=
+    cmp -s "$set_file" "$work/kept.before" || not_ok "SIG$sig changed the file itself"
+    if ls "$recovery"/mine.boards-*.boards >/dev/null 2>&1; then
+      ok "SIG$sig: the unsaved changes are in a recovery copy"
+    else not_ok "SIG$sig: no recovery copy in $recovery: $(cat "$work/editor.log")"; fi
+    launch "$work/editor.log" "$bin" --edit "$set_file"
+    game_pid=$launched
+    if wait_for 10 dialog_shows '^Unsaved changes were kept$'; then
+      ok "SIG$sig: the next start offers the kept changes"
+      focus_dialog '^Unsaved changes were kept$'
+      if [ $sig = TERM ]; then
+        keys Return  # Restore
+        win=$(editor_window "$game_pid") && wait_for 5 "$xctl" focus "$win" && keys ctrl+s
+        if wait_for 10 eval '[ "$(row "$set_file" 3 | cut -c1)" = 6 ]'; then
+          ok "Restore and save: the file has the change"
+        else not_ok "after Restore: $(row "$set_file" 3)"; fi
+      else
+        keys alt+d  # Discard
+        win=$(editor_window "$game_pid") && wait_for 5 "$xctl" focus "$win"
+        cmp -s "$set_file" "$work/kept.before" && ok "Discard leaves the file as it was" ||
+          not_ok "Discard changed the file"
+      fi
+      if wait_for 10 eval '! ls "$recovery"/mine.boards-*.boards >/dev/null 2>&1'; then
+        ok "the recovery copy goes once saved or discarded"
+      else not_ok "left in $recovery: $(ls "$recovery")"; fi
+    else not_ok "SIG$sig: no offer to restore: $(cat "$work/editor.log")"; fi
+    keys ctrl+q
+    wait_for 10 gone || kill "$game_pid"
+    reap "$game_pid"
+    game_pid=
+  else not_ok "the editor did not open for SIG$sig"; fi
+done
+
+# --- a link in a loop is refused --------------------------------------------
+ln -s "$work/loop-b.boards" "$work/loop-a.boards"
+ln -s "$work/loop-a.boards" "$work/loop-b.boards"
+launch "$work/loop.log" "$bin" --edit "$work/loop-a.boards"
+game_pid=$launched
+if wait_for 10 dialog_shows '^zandovik board editor$'; then
+  grep -q "loop-a.boards is a link that leads round in a loop" "$work/loop.log" &&
+    ok "a link in a loop is named as one" || not_ok "message: $(cat "$work/loop.log")"
+  focus_dialog '^zandovik board editor$' && keys Return
+  if wait_for 10 gone; then
+    reap "$game_pid"
+    status=$?
+    [ $status = 1 ] && ok "and the editor ends with status 1" || not_ok "status $status"
+  else not_ok "the refusal did not end the editor"; fi
+  [ -L "$work/loop-a.boards" ] && ok "the link stays a link" || not_ok "the link was replaced"
+else not_ok "no refusal for a link in a loop: $(cat "$work/loop.log")"; fi
+kill "$game_pid" 2>/dev/null
+game_pid=
 
 # --- a file that is not a board file ----------------------------------------
 bad=$work/bad.boards
