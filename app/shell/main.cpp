@@ -17,14 +17,14 @@
 #include "app/present/fonts.h"
 #include "app/shell/display.h"
 #include "app/shell/environment.h"
-#include "app/shell/identity.h"
-#include "app/shell/memory.h"
 #include "app/shell/messages.h"
 #include "app/shell/options.h"
 #include "app/shell/refusal.h"
 #include "app/shell/session_bus.h"
 #include "app/shell/signals.h"
 #include "app/shell/toolkit.h"
+#include "app/system/identity.h"
+#include "app/system/memory.h"
 #include "app/window/window.h"
 #include "game/boards.h"
 
@@ -97,7 +97,7 @@ int main(int argc, char** argv) {
   std::optional<std::string> refused;
   if (!line.boards.empty()) {
     try {
-      play->session.set_boards(
+      play->session.switch_boards(
           std::make_shared<const zandovik::game::BoardSet>(zandovik::game::read_boards(
               zandovik::game::boards_path(line.boards, zandovik::game::executable_dir()))));
     } catch (const zandovik::game::BoardError& e) {
@@ -105,7 +105,7 @@ int main(int argc, char** argv) {
     }
   }
   play->escape_closes = line.trial;
-  if (line.replay && !refused) refused = play->session.replay(*line.replay, ZANDOVIK_VERSION);
+  if (line.replay && !refused) refused = play->session.replay(*line.replay);
   if (refused) {
     std::fprintf(stderr, "zandovik: %s\n", refused->c_str());
     if (!line.desktop) return 1;

@@ -13,8 +13,8 @@
 
 #include "app/input/keys.h"
 #include "app/present/fonts.h"
-#include "app/shell/identity.h"
-#include "app/shell/memory.h"
+#include "app/system/identity.h"
+#include "app/system/memory.h"
 
 namespace zandovik::app {
 
@@ -29,7 +29,7 @@ GameWindow::GameWindow(std::unique_ptr<Play> play, bool smooth)
       pointer_(this, session(), arrow_, play_->clock, [this](const game::Input& in) { feed(in); }),
       pads_(this, session(), arrow_, play_->clock, [this](const game::Input& in) { feed(in); }),
       present_(this, session(), play_->clock, smooth) {
-  runtime().set_on_cue([this](game::Cue c, int value) {
+  session().set_on_cue([this](game::Cue c, int value) {
     if (sound_ && !muted_) sound_->play(c, value);
   });
   setWindowTitle(scene::kInitialCaption);

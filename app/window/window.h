@@ -15,7 +15,7 @@
 #include "app/input/pointer.h"
 #include "app/modules/sound.h"
 #include "app/present/presenter.h"
-#include "app/shell/screensaver.h"
+#include "app/system/screensaver.h"
 #include "game/session.h"
 
 namespace zandovik::app {
@@ -46,7 +46,6 @@ class GameWindow : public QWidget {
   ~GameWindow() override;
 
   game::Session& session() { return play_->session; }
-  game::Runtime& runtime() { return play_->session.runtime(); }
   // Frames painted so far, and a call after each one (measurements).
   std::uint64_t frames() const { return present_.frames(); }
   void set_on_frame(std::function<void()> f) { present_.set_on_frame(std::move(f)); }
