@@ -56,6 +56,10 @@ void colorbricks(Game& g, std::int64_t i, std::int64_t x, std::int64_t y);
 void Form_KeyDown(Game& g, int keycode, int shift);
 void Form_KeyUp(Game& g, int keycode, int shift);
 void Timer1_Timer(Game& g);
+// Where Timer1 moves the paddle from `left` in the direction held, by
+// `share` of its step (the window draws it ahead between the ticks);
+// clamped to the walls.
+double paddle_moved(const GameState& s, double left, float width, double share = 1);
 // ball.cpp
 void Timer2_Timer(Game& g);
 // probe.cpp
