@@ -47,8 +47,8 @@ void FramePacer::follow_refresh_rate() {
 
 namespace {
 
-// Frames asked for by a change come at least this share of a refresh after
-// the last one; the paced ones keep to their beat.
+// A frame asked for by a change comes at least this share of a refresh
+// after the last one; the paced ones keep to their beat.
 constexpr double kShortestGap = 0.75;
 
 }  // namespace
@@ -60,13 +60,15 @@ void FramePacer::schedule(const QRegion& region) {
   if (paced_ && handle) {
     handle->requestUpdate();
   } else if (!timer_.isActive()) {
-    frame_at(last_frame_ + kShortestGap * interval_);
+    // The beat of the frames that follow starts here.
+    next_ = std::max(clock_.now(), last_frame_ + kShortestGap * interval_);
+    frame_at(next_);
   }
 }
 
 void FramePacer::keep_up() {
   if (paced_ || timer_.isActive() || !wanted_()) return;  // a frame is coming, or none is wanted
-  next_ = std::max({next_ + interval_, last_frame_ + kShortestGap * interval_, clock_.now()});
+  next_ = std::max(next_ + interval_, clock_.now());
   frame_at(next_);
 }
 
