@@ -60,6 +60,10 @@ void Timer1_Timer(Game& g);
 inline double paddle_step(const GameState& s) {
   return 2 * s.speed;
 }
+// Where Timer1 moves the paddle from `left` in the direction held, by
+// `share` of its step (the window draws it ahead between the ticks);
+// clamped to the walls.
+double paddle_moved(const GameState& s, double left, float width, double share = 1);
 // ball.cpp
 void Timer2_Timer(Game& g);
 // probe.cpp

@@ -18,21 +18,24 @@ void Form_KeyUp(Game& g, int /*keycode*/, int /*shift*/) {
   g.s.paddledir = 0;
 }
 
+double paddle_moved(const GameState& s, double left, float width, double share) {
+  double x = left;
+  if (s.paddledir == 1) {
+    x = x + paddle_step(s) * share;
+    if (x + width > s.boardright) x = static_cast<float>(static_cast<float>(s.boardright) - width);
+  }
+  if (s.paddledir == 2) {
+    x = x - paddle_step(s) * share;
+    if (x < s.boardleft) x = s.boardleft;
+  }
+  return x;
+}
+
 void Timer1_Timer(Game& g) {
   GameState& s = g.s;
   if (s.paddledir == 0) return;
   auto& paddle = g.ui.get(Named::paddle);
-  double x = paddle.left;
-  if (s.paddledir == 1) {
-    x = x + paddle_step(s);
-    if (x + paddle.width > s.boardright)
-      x = static_cast<float>(static_cast<float>(s.boardright) - paddle.width);
-  }
-  if (s.paddledir == 2) {
-    x = x - paddle_step(s);
-    if (x < s.boardleft) x = s.boardleft;
-  }
-  g.ui.set_left(paddle, x);
+  g.ui.set_left(paddle, paddle_moved(s, paddle.left, paddle.width));
 }
 
 }  // namespace zandovik::game

@@ -210,6 +210,12 @@ std::optional<double> Runtime::next_due() const {
   return best;
 }
 
+std::optional<double> Runtime::due(TimerId t) const {
+  const Schedule& s = timers_[static_cast<int>(t)];
+  if (stall_ || !s.active) return std::nullopt;
+  return s.due;
+}
+
 void Runtime::fire(int k, bool realtime, double limit) {
   Schedule& t = timers_[k];
   const double due = t.due;

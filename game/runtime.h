@@ -107,6 +107,9 @@ class Runtime : private Services {
   // When the runtime next has something to do: the end of a stall, or the
   // earliest timer that could change anything.
   std::optional<double> next_due() const;
+  // When timer `t` next ticks, idle or not; none while it is off or play
+  // is stalled.
+  std::optional<double> due(TimerId t) const;
 
   double now() const { return now_; }
   std::uint64_t stalls() const { return stalls_; }

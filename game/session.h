@@ -127,6 +127,8 @@ class Session {
   // click, say).
   std::optional<scene::Named> button_on_show(
       const std::function<bool(const scene::Element&)>& where) const;
+  // When timer `t` next ticks; none while it is off or held.
+  std::optional<double> due(TimerId t) const { return runtime_.due(t); }
   bool shown() const { return runtime_.shown(); }
   const scene::Scene& scene() const { return runtime_.scene(); }
   const GameState& state() const { return state_; }

@@ -40,6 +40,23 @@ TEST(Paddle, MovesTwiceTheBallSpeedAndAnyReleaseStopsIt) {
   EXPECT_EQ(h.s.paddledir, 0);
 }
 
+// Where the window draws the paddle ahead of its tick: the share of a step
+// the rules would take, clamped as they clamp it.
+TEST(Paddle, AShareOfAStepGoesThatShareOfTheWayAndNeverThroughAWall) {
+  struct Case {
+    int dir;
+    double left, share, drawn;
+  };
+  for (const Case& c :
+       {Case{1, 3749.5, 0.5, 3887.75}, Case{2, 3749.5, 0.25, 3680.375}, Case{1, 7300, 1, 7379},
+        Case{2, 150, 0.5, 120}, Case{0, 3749.5, 1, 3749.5}, Case{1, 3749.5, 1, 3749.5 + 276.5}}) {
+    Harness h;
+    h.s.paddledir = c.dir;
+    EXPECT_EQ(game::paddle_moved(h.s, c.left, h.paddle().width, c.share), c.drawn)
+        << c.dir << " from " << c.left << " by " << c.share;
+  }
+}
+
 // --- The ball tick ----------------------------------------------------------
 
 TEST(BallTick, ARestingBallWithAStillPaddleDrawsNothingAndStaysPut) {

@@ -224,6 +224,47 @@ TEST(Motion, AJumpIsDrawnOutrightAndAStopDrawsTheRulesPositions) {
   EXPECT_FALSE(m.moving(50));
 }
 
+// In live play the paddle is drawn at its newest tick or ahead of it,
+// never between two ticks, and a ball within a step of it is drawn where
+// the rules have it; a replay draws both between their ticks.
+TEST(Motion, LivePlayDrawsThePaddleAtItsTickOrAheadAndTheBallNeverInsideIt) {
+  Harness h;
+  auto& ui = h.ui();
+  const auto& ball = h.el(scene::Named::ball);
+  const auto& paddle = h.el(scene::Named::paddle);
+  auto place = [](const std::vector<DrawnAt>& list, const scene::Element& e) {
+    for (const DrawnAt& d : list)
+      if (d.e == &e) return std::make_pair(d.left, d.top);
+    return std::make_pair(e.left, e.top);
+  };
+  struct Case {
+    const char* what;
+    float ball_top;  // at the second tick, from 200 higher
+    Motion::Live live;
+    float ball_drawn_top, paddle_drawn_left;
+  };
+  const float near = paddle.top - ball.height - 100, far = 3000;
+  for (const Case& c : {
+           Case{"a replay: both on their way", far, {}, far - 100, 1138},
+           Case{
+               "live, no direction held: the paddle at its tick", far, {true, {}}, far - 100, 1276},
+           Case{"live, held: the paddle ahead", far, {true, 1400.f}, far - 100, 1400},
+           Case{"near the paddle: the ball at its tick", near, {true, 1400.f}, near, 1400},
+           Case{"near, a replay: on its way", near, {}, near - 100, 1138},
+       }) {
+    ui.move(ball, 1300, c.ball_top - 200);
+    ui.set_left(paddle, 1000);
+    Motion m;
+    m.observe(ui, 0, false, 25, 50);
+    ui.move(ball, 1300, c.ball_top);
+    ui.set_left(paddle, 1276);
+    m.observe(ui, 100, true, 25, 50);
+    const auto drawn = m.drawn(ui, 112.5, true, c.live);
+    EXPECT_EQ(place(drawn, ball).second, c.ball_drawn_top) << c.what;
+    EXPECT_EQ(place(drawn, paddle).first, c.paddle_drawn_left) << c.what;
+  }
+}
+
 }  // namespace
 }  // namespace zandovik::app
 

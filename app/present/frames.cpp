@@ -45,40 +45,54 @@ void FramePacer::follow_refresh_rate() {
   interval_ = 1000.0 / rate;
 }
 
+namespace {
+
+// A frame asked for by a change comes at least this share of a refresh
+// after the last one; the paced ones keep to their beat.
+constexpr double kShortestGap = 0.75;
+
+}  // namespace
+
 void FramePacer::schedule(const QRegion& region) {
   if (region.isEmpty()) return;
+  pending_ += region;
   QWindow* handle = window_->windowHandle();
-  if (timer_.isActive()) {
-    pending_ += region;  // painted with the next frame
-  } else if (paced_ && handle) {
-    pending_ += region;
+  if (paced_ && handle) {
     handle->requestUpdate();
-  } else {
-    window_->update(region);
+  } else if (!timer_.isActive()) {
+    // The beat of the frames that follow starts here.
+    next_ = std::max(clock_.now(), last_frame_ + kShortestGap * interval_);
+    frame_at(next_);
   }
 }
 
 void FramePacer::keep_up() {
-  if (paced_) return;  // the compositor asks for the frames
-  if (!wanted_()) {
-    if (timer_.isActive()) {
-      timer_.stop();
-      if (!pending_.isEmpty()) window_->update(std::exchange(pending_, QRegion()));
-    }
-    return;
-  }
-  if (timer_.isActive()) return;
-  const double now = clock_.now();
-  next_ = std::max(next_ + interval_, now);
-  timer_.start(game::wait_ms(next_, now));
+  if (paced_ || timer_.isActive() || !wanted_()) return;  // a frame is coming, or none is wanted
+  next_ = std::max(next_ + interval_, clock_.now());
+  frame_at(next_);
+}
+
+void FramePacer::frame_at(double when) {
+  timer_.start(game::wait_ms(when, clock_.now()));
 }
 
 void FramePacer::on_timer() {
   const QRegion r = std::exchange(pending_, QRegion()) + more_();
-  // A frame hands over few rectangles: the ball's way and the tick's
-  // changes around it are joined where the space between costs less.
-  for (const QRect& joined : coalesce(std::vector<QRect>(r.begin(), r.end())))
-    window_->update(joined);
+  if (!r.isEmpty()) {
+    // A frame hands over few rectangles: the ball's way and the tick's
+    // changes around it are joined where the space between costs less.
+    QRegion joined;
+    for (const QRect& rect : coalesce(std::vector<QRect>(r.begin(), r.end()))) joined += rect;
+    last_frame_ = clock_.now();
+    // Painted now, with the places just taken; a window not on screen yet
+    // paints them when it comes.
+    const QWindow* handle = window_->windowHandle();
+    if (handle && handle->isExposed()) {
+      window_->repaint(joined);
+    } else {
+      window_->update(joined);
+    }
+  }
   keep_up();
 }
 

@@ -4,7 +4,10 @@
 // one frame, and the buffer handed over last is free again by then, so the
 // toolkit need not copy it); on X11, while something moves between the
 // ticks, a timer gives a frame each refresh of the screen. Otherwise a
-// repaint is asked for at once.
+// change gets a frame at once, unless one is already coming, and never
+// sooner than most of a refresh after the last one: a storm of input is
+// not a frame per event. Each frame takes what moves as it is when it
+// paints, not as it was when the frame was asked for.
 #include <QObject>
 #include <QRegion>
 #include <QTimer>
@@ -35,6 +38,7 @@ class FramePacer : public QObject {
  private:
   void on_timer();
   void follow_refresh_rate();
+  void frame_at(double when);
 
   QWidget* window_;
   const game::Clock& clock_;
@@ -44,6 +48,7 @@ class FramePacer : public QObject {
   QRegion pending_;     // changes that wait for the next frame
   QTimer timer_;        // X11: the next frame while something moves
   double interval_ = 1000.0 / 60, next_ = 0;
+  double last_frame_ = -1e9;  // when the last frame painted
   bool refresh_followed_ = false;
 };
 

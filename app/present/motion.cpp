@@ -53,12 +53,23 @@ void Motion::snap() {
   }
 }
 
-std::vector<DrawnAt> Motion::drawn(const scene::Scene& s, double now, bool logo) const {
+std::vector<DrawnAt> Motion::drawn(const scene::Scene& s, double now, bool logo,
+                                   const Live& live) const {
   std::vector<DrawnAt> out;
+  const scene::Element& pad = s.get(scene::Named::paddle);
+  const float pad_left = live.paddle_left.value_or(pad.left);
+  if (live.on && pad_left != pad.left) out.push_back({&pad, pad_left, pad.top});
   for (int t = 0; t < count_; ++t) {
     const Path& p = paths_[t];
     const scene::Element* e = element(s, t);
     if (!p.known || !e || (t >= logo0 && !logo) || !p.between(now)) continue;
+    if (live.on && t == paddle) continue;
+    if (live.on && t == ball) {
+      const float reach = std::max(std::fabs(p.x1 - p.x0), std::fabs(p.y1 - p.y0));
+      if (e->left - reach < pad_left + pad.width && pad_left < e->left + e->width + reach &&
+          e->top - reach < pad.top + pad.height && pad.top < e->top + e->height + reach)
+        continue;
+    }
     const double f = std::clamp((now - p.at) / p.interval, 0.0, 1.0);
     out.push_back({e, static_cast<float>(p.x0 + (p.x1 - p.x0) * f),
                    static_cast<float>(p.y0 + (p.y1 - p.y0) * f)});
@@ -66,8 +77,8 @@ std::vector<DrawnAt> Motion::drawn(const scene::Scene& s, double now, bool logo)
   return out;
 }
 
-bool Motion::moving(double now, double grace) const {
-  return paths_[ball].between(now, grace) || paths_[paddle].between(now, grace);
+bool Motion::moving(double now, double grace, bool live) const {
+  return paths_[ball].between(now, grace) || (!live && paths_[paddle].between(now, grace));
 }
 
 }  // namespace zandovik::app

@@ -1,6 +1,7 @@
 #include "app/present/presenter.h"
 
 #include <QWindow>
+#include <algorithm>
 #include <utility>
 
 #include "app/present/damage.h"
@@ -66,7 +67,8 @@ void Presenter::observe_motion(const game::Woke& woke) {
 // The drawn places now, and the region they leave and take.
 QRegion Presenter::redraw_motion() {
   if (!smooth_ && drawn_.empty()) return {};
-  std::vector<DrawnAt> next = motion_.drawn(session_.scene(), clock_.now(), want_frames());
+  const double now = clock_.now();
+  std::vector<DrawnAt> next = motion_.drawn(session_.scene(), now, want_frames(), live(now));
   auto place = [](const std::vector<DrawnAt>& list, const scene::Element* e) {
     for (const DrawnAt& d : list)
       if (d.e == e) return std::make_pair(d.left, d.top);
@@ -92,8 +94,34 @@ QRegion Presenter::redraw_motion() {
 bool Presenter::want_frames() const {
   // A hidden, minimised or covered-up window gets no frames of its own.
   const QWindow* handle = window_->windowHandle();
-  return smooth_ && session_.play_runs() && handle && handle->isExposed() &&
-         !window_->isMinimized() && motion_.moving(clock_.now(), game::kPlayInterval);
+  if (!smooth_ || !session_.play_runs() || !handle || !handle->isExposed() ||
+      window_->isMinimized())
+    return false;
+  const double now = clock_.now();
+  const Motion::Live l = live(now);
+  if (motion_.moving(now, game::kPlayInterval, l.on)) return true;
+  // The paddle drawn ahead moves with the clock while a step would take it on.
+  const auto& paddle = session_.scene().get(Named::paddle);
+  return l.paddle_left &&
+         game::paddle_moved(session_.state(), paddle.left, paddle.width) != paddle.left;
+}
+
+// In live play the paddle answers the hand: drawn at its newest tick, and
+// while a direction is held, ahead by the share of its step that the time
+// since its last tick covers (the rules move it a whole step at its next
+// one). Replays draw what the recording gives, between the ticks.
+Motion::Live Presenter::live(double now) const {
+  Motion::Live l;
+  l.on = smooth_ && !session_.replaying();
+  const auto& s = session_.state();
+  if (!l.on || s.paddledir == 0 || !session_.play_runs()) return l;
+  const auto due = session_.due(game::TimerId::Timer1);
+  const double interval = session_.scene().get(Named::Timer1).interval;
+  if (!due || interval <= 0) return l;
+  const double share = std::clamp(1 - (*due - now) / interval, 0.0, 1.0);
+  const auto& paddle = session_.scene().get(Named::paddle);
+  l.paddle_left = static_cast<float>(game::paddle_moved(s, paddle.left, paddle.width, share));
+  return l;
 }
 
 void Presenter::resized() {

@@ -44,6 +44,7 @@ class Presenter {
   void observe_motion(const game::Woke& woke);
   QRegion redraw_motion();
   bool want_frames() const;
+  Motion::Live live(double now) const;
 
   QWidget* window_;
   game::Session& session_;
