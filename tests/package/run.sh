@@ -53,6 +53,14 @@ if command -v appstreamcli >/dev/null; then
     fail "appstreamcli accepts the metainfo"
   pass "appstreamcli accepts the metainfo"
 fi
+if command -v desktop-file-validate >/dev/null; then
+  desktop-file-validate /usr/share/applications/org.zandovik.Zandovik.desktop ||
+    fail "desktop-file-validate accepts the desktop entry"
+  pass "desktop-file-validate accepts the desktop entry"
+fi
+LANGUAGE=de /usr/games/zandovik --help | grep -q "^Ein Mauerbrecher-Spiel" ||
+  fail "the installed game speaks German"
+pass "the installed game speaks German"
 
 . "$(dirname "${BASH_SOURCE[0]}")/../window/xvfb.sh"
 start_xvfb 1280x1024 "$work" || fail "Xvfb starts"
