@@ -26,7 +26,10 @@ pictures() {
   wait_for 10 board_painted || { not_ok "$1: no board painted"; return 1; }
   sleep 0.2  # the first frames settle
   shot
-  crop "$1-left" 0 0 3120 1440 && crop "$1-right" 5655 0 8520 1440 && crop "$1-board" 0 1440 8520 7335
+  # Around the title panel (x 3120 to 5655, down to 615), where the logo's
+  # balls move: Score, High, then Lives and Bricks with the lives beneath it.
+  crop "$1-score" 0 0 3060 600 && crop "$1-high" 5720 0 8520 600 &&
+    crop "$1-lives" 0 660 8520 1440 && crop "$1-board" 0 1440 8520 7335
   xdotool key p
   wait_for 5 is_not_colour 4500 3500 "128 255 128" || { not_ok "$1: P shows no Pause button"; return 1; }
   crop "$1-paused" 0 1440 8520 7335
@@ -38,7 +41,7 @@ pictures() {
 }
 
 pictures en_US && pictures fr || finish
-for part in left right board paused; do
+for part in score high lives board paused; do
   diff=$(compare -metric AE "$work/en_US-$part.png" "$work/fr-$part.png" null: 2>&1)
   if [ "$diff" = 0 ]; then
     ok "French and English: the same $part"
