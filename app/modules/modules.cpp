@@ -21,7 +21,8 @@ QLibrary* load(const char* file, QString& error) {
     delete lib;
     return nullptr;
   }
-  error = QStringLiteral("the module %1 is not installed").arg(QLatin1String(file));
+  error = QCoreApplication::translate("modules", "the module %1 is not installed")
+              .arg(QLatin1String(file));
   return nullptr;
 }
 
@@ -34,7 +35,9 @@ bool open_module(const char* file, const char* what, std::initializer_list<const
   if (lib) {
     for (const char* name : names)
       if (!(*out++ = lib->resolve(name))) {
-        error = QStringLiteral("the %1 module is of another version").arg(QLatin1String(what));
+        //: %1 is what the module gives: sound, gamepads.
+        error = QCoreApplication::translate("modules", "the %1 module is of another version")
+                    .arg(QCoreApplication::translate("modules", what));
         break;
       }
   }
@@ -43,7 +46,10 @@ bool open_module(const char* file, const char* what, std::initializer_list<const
   static QSet<QString> said;
   if (!said.contains(QLatin1String(file))) {
     said.insert(QLatin1String(file));
-    std::fprintf(stderr, "zandovik: no %s: %s\n", what, error.toLocal8Bit().constData());
+    //: What the game goes on without (%1: sound, gamepads), and why (%2).
+    const QString line = QCoreApplication::translate("modules", "no %1: %2")
+                             .arg(QCoreApplication::translate("modules", what), error);
+    std::fprintf(stderr, "zandovik: %s\n", line.toLocal8Bit().constData());
   }
   return false;
 }

@@ -10,7 +10,8 @@ namespace zandovik::app {
 
 // The module `file` loaded and each of `names` resolved into `out`, in
 // order. False if it cannot be had: "zandovik: no <what>: <why>" is said,
-// once in the process's life. A module loaded is kept for the process's
+// once in the process's life, in the player's language (`what` is marked
+// with QT_TRANSLATE_NOOP("modules", ...)). A module loaded is kept for the process's
 // life, as a module with a thread of its own must be.
 bool open_module(const char* file, const char* what, std::initializer_list<const char*> names,
                  QFunctionPointer* out);

@@ -13,7 +13,8 @@ struct Gamepads::Module {
 
 Gamepads::Gamepads() {
   auto m = std::make_unique<Module>();
-  if (!open_module("libzandovik-pads.so", "gamepads", std::pair{"zandovik_pads_open", &m->open},
+  if (!open_module("libzandovik-pads.so", QT_TRANSLATE_NOOP("modules", "gamepads"),
+                   std::pair{"zandovik_pads_open", &m->open},
                    std::pair{"zandovik_pads_read", &m->read},
                    std::pair{"zandovik_pads_close", &m->close}))
     return;

@@ -16,7 +16,8 @@ struct Sound::Module {
 
 Sound::Sound() {
   auto m = std::make_unique<Module>();
-  if (!open_module("libzandovik-sound.so", "sound", std::pair{"zandovik_sound_open", &m->open},
+  if (!open_module("libzandovik-sound.so", QT_TRANSLATE_NOOP("modules", "sound"),
+                   std::pair{"zandovik_sound_open", &m->open},
                    std::pair{"zandovik_sound_play", &m->play},
                    std::pair{"zandovik_sound_silence", &m->silence},
                    std::pair{"zandovik_sound_close", &m->close}))

@@ -1,5 +1,6 @@
 #include "app/present/fonts.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QStringList>
@@ -32,7 +33,10 @@ std::vector<std::string> missing_font_warnings() {
   std::vector<std::string> warnings;
   const QStringList installed = QFontDatabase::families();
   if (installed.isEmpty())
-    return {"no fonts are installed at all, so no text can be drawn (install fonts-liberation)"};
+    return {QCoreApplication::translate(
+                "fonts",
+                "no fonts are installed at all, so no text can be drawn (install fonts-liberation)")
+                .toStdString()};
   for (const auto& [family, substitutes] : font_faces()) {
     bool any = installed.contains(family, Qt::CaseInsensitive);
     for (const QString& s : substitutes) any = any || installed.contains(s, Qt::CaseInsensitive);
@@ -41,9 +45,13 @@ std::vector<std::string> missing_font_warnings() {
       QString used = QFontInfo(QFont(family)).family();
       if (used.isEmpty()) used = QFontInfo(QFont(installed.first())).family();
       if (used.isEmpty()) used = installed.first();
-      warnings.push_back("font \"" + family.toStdString() + "\" and its free stand-ins (" +
-                         substitutes.join(", ").toStdString() + ") are not installed; using \"" +
-                         used.toStdString() + "\"");
+      //: %1 is a font family the board is drawn in, %2 the free fonts that
+      //: stand in for it, %3 the one drawn instead.
+      warnings.push_back(
+          QCoreApplication::translate(
+              "fonts", "font \"%1\" and its free stand-ins (%2) are not installed; using \"%3\"")
+              .arg(family, substitutes.join(QStringLiteral(", ")), used)
+              .toStdString());
     }
   }
   return warnings;

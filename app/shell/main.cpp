@@ -17,6 +17,7 @@
 #include "app/present/fonts.h"
 #include "app/shell/display.h"
 #include "app/shell/environment.h"
+#include "app/shell/language.h"
 #include "app/shell/messages.h"
 #include "app/shell/options.h"
 #include "app/shell/refusal.h"
@@ -48,9 +49,11 @@ bool wayland_plugin_installed() {
 }
 
 // Output that could not be written is a failure, said on standard error.
-int finish_output() {
+int finish_output(const zandovik::app::Language& language) {
   if (zandovik::app::stdout_was_closed() || std::fflush(stdout) != 0 || std::ferror(stdout)) {
-    zandovik::app::say("zandovik: cannot write the output\n");
+    const QString why =
+        language.text("messages", QT_TRANSLATE_NOOP("messages", "cannot write the output"));
+    zandovik::app::say(("zandovik: " + why + "\n").toUtf8().constData());
     return 1;
   }
   return 0;
@@ -77,13 +80,15 @@ int main(int argc, char** argv) {
   std::set_new_handler(out_of_memory);
   app::tune_allocator();
   const app::CommandLine line = app::parse_command_line(argc, argv);
+  // Before anything is said; the application takes it over once it exists.
+  app::Language language;
   switch (line.action) {
     case app::CommandLine::Action::help:
-      app::print_help();
-      return finish_output();
+      std::printf("%s\n\n%s", app::kUsage, language.text("help", app::kHelp).toUtf8().constData());
+      return finish_output(language);
     case app::CommandLine::Action::version:
       std::printf("zandovik %s\n", ZANDOVIK_VERSION);
-      return finish_output();
+      return finish_output(language);
     case app::CommandLine::Action::usage_error:
       std::fprintf(stderr, "%s\n", app::kUsage);
       return 2;
@@ -144,6 +149,7 @@ int main(int argc, char** argv) {
   QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
       Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
   QApplication qapp(argc, argv);
+  language.install();
   app::release_toolkit_messages();
   if (fonts.joinable()) fonts.join();
   QApplication::setApplicationName("zandovik");  // WM_CLASS "zandovik"

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/shell/words.h"
+
 namespace zandovik::app {
 
 namespace {
@@ -98,34 +100,37 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
   return line;
 }
 
-void print_help() {
-  std::printf(
-      "%s\n\n"
-      "A brick-breaking game in one window. Left and Right move the paddle, and so\n"
-      "do the pointer or a finger over the board and a gamepad's d-pad or left stick;\n"
-      "the pad's A clicks the button on show and Start pauses. P pauses, F1 and F2\n"
-      "choose the next or previous brick pattern, F11 toggles full screen, M turns\n"
-      "the sound off and on.\n\n"
-      "  --boards FILE   play the boards of a board file instead of the three built-in\n"
-      "                  patterns (a board file alone on the command line does the same)\n"
-      "  --boards NAME   play a set of boards that ships with the game: extra\n"
-      "  --record FILE   write the game into FILE, a new file, as it goes: every input\n"
-      "                  and its time, every seed drawn, and checksums of the state\n"
-      "  --replay FILE   play a recording back in the window, at the speed it was made;\n"
-      "                  prints \"replay matches\" at its end, or where it parted\n"
-      "  --draw-at-ticks draw the ball, the paddle and the logo only where the game's\n"
-      "                  ticks put them (40 and 20 times a second) instead of moving\n"
-      "                  them smoothly between ticks at the display's refresh rate\n"
-      "  --trial         with --boards: Escape closes the game (the editor's F5 uses it)\n"
-      "  --edit [FILE]   make boards: the board editor on FILE (a new set if it does not\n"
-      "                  exist); without FILE it asks for one\n"
-      "  --desktop       started from the desktop, where no one reads standard error:\n"
-      "                  a board file, a recording or a set that cannot be played is\n"
-      "                  said in a dialog too before the game ends\n\n"
-      "Without --boards, --record, --replay and --edit the game reads and writes no files.\n"
-      "It opens on the Wayland display in WAYLAND_DISPLAY, else on the X display in\n"
-      "DISPLAY (or -display). Qt's other options (-platform, -style, ...) are taken too.\n",
-      kUsage);
-}
+// The help after the usage line: marked for the translators, said in the
+// player's language by main.cpp.
+//: The text of zandovik --help, after the usage line. Keep the option names
+//: (--boards, --record, ...), the key names, FILE, NAME, DISPLAY, the set's
+//: name extra, "replay matches" and the variables as they are, and keep the
+//: lines under 80 characters.
+const char* const kHelp = ZANDOVIK_WORDS(
+    "help",
+    "A brick-breaking game in one window. Left and Right move the paddle, and so\n"
+    "do the pointer or a finger over the board and a gamepad's d-pad or left stick;\n"
+    "the pad's A clicks the button on show and Start pauses. P pauses, F1 and F2\n"
+    "choose the next or previous brick pattern, F11 toggles full screen, M turns\n"
+    "the sound off and on.\n\n"
+    "  --boards FILE   play the boards of a board file instead of the three built-in\n"
+    "                  patterns (a board file alone on the command line does the same)\n"
+    "  --boards NAME   play a set of boards that ships with the game: extra\n"
+    "  --record FILE   write the game into FILE, a new file, as it goes: every input\n"
+    "                  and its time, every seed drawn, and checksums of the state\n"
+    "  --replay FILE   play a recording back in the window, at the speed it was made;\n"
+    "                  prints \"replay matches\" at its end, or where it parted\n"
+    "  --draw-at-ticks draw the ball, the paddle and the logo only where the game's\n"
+    "                  ticks put them (40 and 20 times a second) instead of moving\n"
+    "                  them smoothly between ticks at the display's refresh rate\n"
+    "  --trial         with --boards: Escape closes the game (the editor's F5 uses it)\n"
+    "  --edit [FILE]   make boards: the board editor on FILE (a new set if it does not\n"
+    "                  exist); without FILE it asks for one\n"
+    "  --desktop       started from the desktop, where no one reads standard error:\n"
+    "                  a board file, a recording or a set that cannot be played is\n"
+    "                  said in a dialog too before the game ends\n\n"
+    "Without --boards, --record, --replay and --edit the game reads and writes no files.\n"
+    "It opens on the Wayland display in WAYLAND_DISPLAY, else on the X display in\n"
+    "DISPLAY (or -display). Qt's other options (-platform, -style, ...) are taken too.\n");
 
 }  // namespace zandovik::app

@@ -27,6 +27,8 @@ struct CommandLine {
 };
 
 CommandLine parse_command_line(int argc, const char* const* argv);
-void print_help();
+// The help, printed after kUsage and a blank line (in English here; main
+// says it in the player's language).
+extern const char* const kHelp;
 
 }  // namespace zandovik::app

@@ -1,5 +1,6 @@
 #include "app/system/screensaver.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -45,7 +46,8 @@ void ScreenSaverInhibit::update() {
   QDBusConnection bus = QDBusConnection::sessionBus();
   if (wanted_ && !cookie_) {
     QDBusMessage m = call(QStringLiteral("Inhibit"));
-    m << QStringLiteral("zandovik") << QStringLiteral("A ball is in play");
+    //: Why the screen stays awake, as the desktop lists it.
+    m << QStringLiteral("zandovik") << QCoreApplication::translate("window", "A ball is in play");
     asking_ = true;
     auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(m), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {

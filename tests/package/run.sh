@@ -30,6 +30,19 @@ pass "./run package built $(basename "$deb")"
 lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 ||
   { cat "$work/lintian.log"; fail "lintian finds no error and no warning"; }
 pass "lintian finds no error and no warning"
+# The source package too, made from the files git tracks as ./run package
+# takes them (in a git checkout).
+if git -C "$source_dir" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+  mkdir -p "$work/source/zandovik"
+  (cd "$source_dir" && git ls-files -z --cached --others --exclude-standard |
+    while IFS= read -r -d '' f; do [ -e "$f" ] && printf '%s\0' "$f"; done |
+    tar --null -T - -cf -) | tar -xf - -C "$work/source/zandovik" &&
+    (cd "$work/source" && dpkg-source -b zandovik >"$work/source.log" 2>&1) ||
+    { cat "$work/source.log"; fail "the source package builds"; }
+  lintian --fail-on error,warning "$work"/source/zandovik_*.dsc >"$work/lintian-source.log" 2>&1 ||
+    { cat "$work/lintian-source.log"; fail "lintian finds no error and no warning in the source package"; }
+  pass "lintian finds no error and no warning in the source package"
+fi
 DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "$deb" >"$work/apt.log" 2>&1 ||
   { cat "$work/apt.log"; fail "the package installs"; }
 pass "the package installs"
@@ -53,6 +66,14 @@ if command -v appstreamcli >/dev/null; then
     fail "appstreamcli accepts the metainfo"
   pass "appstreamcli accepts the metainfo"
 fi
+if command -v desktop-file-validate >/dev/null; then
+  desktop-file-validate /usr/share/applications/org.zandovik.Zandovik.desktop ||
+    fail "desktop-file-validate accepts the desktop entry"
+  pass "desktop-file-validate accepts the desktop entry"
+fi
+LANGUAGE=de /usr/games/zandovik --help | grep -q "^Ein Mauerbrecher-Spiel" ||
+  fail "the installed game speaks German"
+pass "the installed game speaks German"
 
 . "$(dirname "${BASH_SOURCE[0]}")/../window/xvfb.sh"
 start_xvfb 1280x1024 "$work" || fail "Xvfb starts"
