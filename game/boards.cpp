@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 
@@ -298,8 +299,20 @@ std::string boards_path(const std::string& name_or_path, const std::string& buil
     return build_dir + "/boards/" + file;
   const std::string installed = installed_boards_dir() + "/" + file;
   if (std::filesystem::exists(installed, ec)) return installed;
+  // Then the player's own sets; a file of that name here comes first.
+  const std::string mine = player_boards_dir() + "/" + file;
+  if (!std::filesystem::exists(name, ec) && std::filesystem::exists(mine, ec)) return mine;
   // No set of that name: a file of that name, so a message names it as typed.
   return name;
+}
+
+std::string player_boards_dir() {
+  // As the toolkit finds its data folder: XDG_DATA_HOME when it is an
+  // absolute path, else ~/.local/share.
+  const char* data = std::getenv("XDG_DATA_HOME");
+  if (data && data[0] == '/') return std::string(data) + "/zandovik/boards";
+  const char* home = std::getenv("HOME");
+  return std::string(home ? home : "") + "/.local/share/zandovik/boards";
 }
 
 std::string installed_boards_dir() {

@@ -69,9 +69,12 @@ std::optional<std::string> set_problem(const BoardSet& set);
 // Where `--boards NAME` and the driver's `boards NAME` find a set that
 // ships with the game: a bare name (no '/', not ending in ".boards") is
 // BUILD_DIR/boards/NAME.boards if that exists, else the installed
-// .../games/zandovik/boards/NAME.boards if that exists, else NAME itself (a
-// file of that name); anything else is a path.
+// .../games/zandovik/boards/NAME.boards if that exists, else NAME itself if
+// that exists, else the player's PLAYER_DIR/NAME.boards if that exists, else
+// NAME (a file of that name); anything else is a path.
 std::string boards_path(const std::string& name_or_path, const std::string& build_dir);
+// The player's board folder: $XDG_DATA_HOME/zandovik/boards.
+std::string player_boards_dir();
 // Where an installed game keeps the sets it ships.
 std::string installed_boards_dir();
 // The folder of the running program (empty if unknown): a build keeps the

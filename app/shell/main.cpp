@@ -18,11 +18,16 @@
 #include "app/shell/environment.h"
 #include "app/shell/identity.h"
 #include "app/shell/memory.h"
+#include "app/shell/menu_wiring.h"
 #include "app/shell/messages.h"
 #include "app/shell/options.h"
 #include "app/shell/session_bus.h"
 #include "app/shell/signals.h"
 #include "app/shell/toolkit.h"
+#include "app/store/best_store.h"
+#include "app/store/config.h"
+#include "app/store/folders.h"
+#include "app/store/keeper.h"
 #include "app/window/window.h"
 #include "game/boards.h"
 
@@ -74,7 +79,7 @@ int main(int argc, char** argv) {
   app::harden_process(ZANDOVIK_VERSION);
   std::set_new_handler(out_of_memory);
   app::tune_allocator();
-  const app::CommandLine line = app::parse_command_line(argc, argv);
+  app::CommandLine line = app::parse_command_line(argc, argv);
   switch (line.action) {
     case app::CommandLine::Action::help:
       app::print_help();
@@ -82,12 +87,26 @@ int main(int argc, char** argv) {
     case app::CommandLine::Action::version:
       std::printf("zandovik %s\n", ZANDOVIK_VERSION);
       return finish_output();
+    case app::CommandLine::Action::best:
+      zandovik::app::store::print_best(zandovik::app::store::best_dir(), ZANDOVIK_VERSION);
+      return finish_output();
     case app::CommandLine::Action::usage_error:
       std::fprintf(stderr, "%s\n", app::kUsage);
       return 2;
     case app::CommandLine::Action::play:
       break;
   }
+  // The options, if the player asked for them to be kept (a config that
+  // cannot be read is one line, and the defaults); a replay, a board on
+  // trial and the editor keep nothing.
+  auto kept = app::store::load_options(app::store::config_path());
+  if (!kept.problem.isEmpty()) std::fprintf(stderr, "zandovik: %s\n", qPrintable(kept.problem));
+  const bool keep = kept.options.keep && !line.replay && !line.trial && !line.edit;
+  if (!keep) kept.options = {};
+  // The set kept from the last run, if none is named; one that is gone is
+  // said, and the built-in patterns play.
+  const bool kept_boards = keep && line.boards.empty() && !kept.options.boards.isEmpty();
+  if (kept_boards) line.boards = kept.options.boards.toStdString();
   // The game session, made ready before its window: a board file or a
   // recording that cannot be played is said in one line, and no window opens.
   auto play = std::make_unique<app::Play>();
@@ -98,9 +117,11 @@ int main(int argc, char** argv) {
               zandovik::game::boards_path(line.boards, zandovik::game::executable_dir()))));
     } catch (const zandovik::game::BoardError& e) {
       std::fprintf(stderr, "zandovik: %s\n", e.what());
-      return 1;
+      if (!kept_boards) return 1;
+      line.boards.clear();
     }
   }
+  kept.options.boards = QString::fromStdString(line.boards);
   play->escape_closes = line.trial;
   if (line.replay) {
     if (auto refused = play->session.replay(*line.replay, ZANDOVIK_VERSION)) {
@@ -134,6 +155,11 @@ int main(int argc, char** argv) {
     play->session.record(*line.record, ZANDOVIK_VERSION, [](const std::string& e) {
       std::fprintf(stderr, "zandovik: %s\n", e.c_str());
     });
+  if (keep) {
+    play->keeper = std::make_unique<app::store::Keeper>(
+        play->session, ZANDOVIK_VERSION, app::store::TableId{app::store::set_of(line.boards), 100});
+    if (!play->keeper->start(line.record.value_or(""))) play->keeper.reset();
+  }
 
   std::thread fonts = read_fonts_beside();
   app::hold_toolkit_messages(choice.what);
@@ -149,7 +175,10 @@ int main(int argc, char** argv) {
   app::start_paint_threads();
   app::install_font_substitutes();
   if (line.edit) return zandovik::app::editor::run_editor(line.edit_file);
-  app::GameWindow window(std::move(play), !line.draw_at_ticks);
+  app::GameWindow window(std::move(play), !line.draw_at_ticks && kept.options.smooth);
+  window.set_sound(kept.options.sound);
+  const auto menu = app::attach_menu(window, kept.options);
+  if (kept.options.full_screen) window.setWindowState(Qt::WindowFullScreen);
   window.show();
   return QApplication::exec();
 }

@@ -43,6 +43,10 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
       line.action = CommandLine::Action::version;
       return line;
     }
+    if (std::strcmp(arg, "--best") == 0) {
+      line.action = CommandLine::Action::best;
+      return line;
+    }
     if (std::strcmp(arg, "--record") == 0 && has_value) {
       line.record = argv[++i];
       continue;
@@ -114,7 +118,10 @@ void print_help() {
       "                  them smoothly between ticks at the display's refresh rate\n"
       "  --trial         with --boards: Escape closes the game (the editor's F5 uses it)\n"
       "  --edit [FILE]   make boards: the board editor on FILE (a new set if it does not\n"
-      "                  exist); without FILE it asks for one\n\n"
+      "                  exist); without FILE it asks for one\n"
+      "  --best          print the best games kept (Keep scores and options), one a\n"
+      "                  line: set, speed %%, rank, score, level, name, date and time,\n"
+      "                  and whether its recording replays to its score (verified)\n\n"
       "Without --boards, --record, --replay and --edit the game reads and writes no files.\n"
       "It opens on the Wayland display in WAYLAND_DISPLAY, else on the X display in\n"
       "DISPLAY (or -display). Qt's other options (-platform, -style, ...) are taken too.\n",

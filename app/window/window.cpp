@@ -51,6 +51,7 @@ GameWindow::GameWindow(std::unique_ptr<Play> play, bool smooth)
 GameWindow::~GameWindow() = default;
 
 void GameWindow::feed(const game::Input& in) {
+  if (play_->keeper) play_->keeper->before(in);
   session().input(in);
   after();
 }
@@ -74,6 +75,7 @@ void GameWindow::after(const game::Woke& woke) {
     tick_timer_.stop();
   }
   if (!session().shown()) return;
+  if (play_->keeper) play_->keeper->after();
   present_.changed(woke);
   // While the ball is in play the screen stays awake.
   screensaver_.want(isActiveWindow() && session().ball_in_flight());
@@ -130,12 +132,17 @@ void GameWindow::keyPressEvent(QKeyEvent* ev) {
   if (ev->key() == Qt::Key_F11) {
     if (!ev->isAutoRepeat()) setWindowState(windowState() ^ Qt::WindowFullScreen);
   } else if (ev->key() == Qt::Key_M) {
-    if (!ev->isAutoRepeat() && (muted_ = !muted_) && sound_) sound_->silence();
+    if (!ev->isAutoRepeat()) set_sound(muted_);
   } else if (ev->key() == Qt::Key_Escape && play_->escape_closes) {
     close();
   } else {
     keys_.press(ev->key(), ev->modifiers(), ev->timestamp());
   }
+}
+
+void GameWindow::set_sound(bool on) {
+  if (!(muted_ = !on) || !sound_) return;
+  sound_->silence();
 }
 
 void GameWindow::keyReleaseEvent(QKeyEvent* ev) {
@@ -191,7 +198,9 @@ void GameWindow::focus_lost() {
 
 void GameWindow::closeEvent(QCloseEvent* ev) {
   tick_timer_.stop();
+  if (play_->keeper) play_->keeper->closing();
   session().close();
+  if (play_->keeper) play_->keeper->closed();
   ev->accept();
   QCoreApplication::quit();
 }

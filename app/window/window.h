@@ -16,6 +16,7 @@
 #include "app/modules/sound.h"
 #include "app/present/presenter.h"
 #include "app/shell/screensaver.h"
+#include "app/store/keeper.h"
 #include "game/session.h"
 
 namespace zandovik::app {
@@ -36,7 +37,8 @@ struct Play {
   Play() : session(&clock, scene::Rng::clock_seed) {}
   SteadyClock clock;
   game::Session session;
-  bool escape_closes = false;  // a board tried from the editor: Escape goes back
+  bool escape_closes = false;             // a board tried from the editor: Escape goes back
+  std::unique_ptr<store::Keeper> keeper;  // Keep on: the best games
 };
 
 class GameWindow : public QWidget {
@@ -46,6 +48,11 @@ class GameWindow : public QWidget {
   ~GameWindow() override;
 
   game::Session& session() { return play_->session; }
+  Play& play() { return *play_; }
+  // The menu's switches, as M and --draw-at-ticks.
+  bool sound_on() const { return !muted_; }
+  void set_sound(bool on);
+  void set_smooth(bool on) { present_.set_smooth(on); }
   game::Runtime& runtime() { return play_->session.runtime(); }
   // Frames painted so far, and a call after each one (measurements).
   std::uint64_t frames() const { return present_.frames(); }
