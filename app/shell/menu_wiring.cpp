@@ -1,7 +1,9 @@
 #include "app/shell/menu_wiring.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QMessageBox>
+#include <QProcess>
 #include <cstdio>
 
 #include "app/store/best_store.h"
@@ -77,11 +79,15 @@ std::unique_ptr<menu::GameMenu> attach_menu(GameWindow& window, const store::Opt
   };
   h.set_keep = [w](bool on) { w->set_keep(on); };
   h.play_boards = [w](const QString& spec) {
-    // Switching sets mid-run comes with the session's switch.
-    (void)spec;
-    QMessageBox::information(&w->window, QObject::tr("Boards"),
-                             QObject::tr("Start zandovik with --boards to play another set."));
-    return false;
+    // Until the session switches sets within a run, a new run plays the
+    // set: the one in play ends as at a close.
+    w->options.boards = spec;
+    w->changed();
+    QStringList args;
+    if (!spec.isEmpty()) args << "--boards" << spec;
+    if (!QProcess::startDetached(QCoreApplication::applicationFilePath(), args)) return false;
+    w->window.close();
+    return true;
   };
   return std::make_unique<menu::GameMenu>(&window, std::move(h));
 }

@@ -122,7 +122,9 @@ void print_help() {
       "  --best          print the best games kept (Keep scores and options), one a\n"
       "                  line: set, speed %%, rank, score, level, name, date and time,\n"
       "                  and whether its recording replays to its score (verified)\n\n"
-      "Without --boards, --record, --replay and --edit the game reads and writes no files.\n"
+      "F10, the Menu key, a right click or a pad's Back open the game's menu. Unless\n"
+      "\"Keep scores and options on this computer\" is turned on there, the game writes\n"
+      "no files but those named above; it reads its options file only to learn that.\n"
       "It opens on the Wayland display in WAYLAND_DISPLAY, else on the X display in\n"
       "DISPLAY (or -display). Qt's other options (-platform, -style, ...) are taken too.\n",
       kUsage);
