@@ -1,6 +1,7 @@
 // The game logic's cost per event.
 #include <benchmark/benchmark.h>
 
+#include "game/session.h"
 #include "tests/harness.h"
 
 namespace {
@@ -72,13 +73,14 @@ void BM_FormLoad(benchmark::State& st) {
 }
 BENCHMARK(BM_FormLoad)->Unit(benchmark::kMicrosecond);
 
-// A second of virtual play through the event runtime.
+// A second of virtual play through the game session, as the driver plays.
 void BM_RuntimeSecondOfPlay(benchmark::State& st) {
-  Harness h;
-  h.rt.key_down(game::kKeyRight, 0);
-  h.rt.run_for(100);
-  h.rt.key_up(game::kKeyRight, 0);
-  for (auto _ : st) h.rt.run_for(1000);
+  game::Session session(nullptr, [] { return 1u; });
+  session.show();
+  session.key_down(game::kKeyRight, 0);
+  session.run_for(100);
+  session.key_up(game::kKeyRight, 0);
+  for (auto _ : st) session.run_for(1000);
 }
 BENCHMARK(BM_RuntimeSecondOfPlay)->Unit(benchmark::kMicrosecond);
 

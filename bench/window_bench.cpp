@@ -97,7 +97,7 @@ int main(int argc, char** argv) {
   clock.start();
   std::array<std::vector<double>, 3> times;
   std::vector<double> stall_ends;
-  auto& rt = window.runtime();
+  auto& rt = window.session();
   std::uint64_t stalls_seen = 0;
   rt.set_on_tick([&](TimerId t, double) {
     const double now = static_cast<double>(clock.nsecsElapsed()) / 1e6;
@@ -112,7 +112,7 @@ int main(int argc, char** argv) {
   bot.setInterval(10);
   int held = 0;
   QObject::connect(&bot, &QTimer::timeout, [&] {
-    auto& ui = rt.scene();
+    const auto& ui = rt.scene();
     if (ui.get(Named::gameover).visible) rt.click(zandovik::scene::Named::gameover);
     if (ui.get(Named::nextlevel).visible) rt.click(zandovik::scene::Named::nextlevel);
     if (ui.get(Named::pause).visible) rt.click(zandovik::scene::Named::pause);

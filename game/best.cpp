@@ -207,12 +207,11 @@ std::optional<std::size_t> enter_best(BestTable& table, const BestEntry& game,
   return rank;
 }
 
-Proof verify_entry(const BestEntry& entry, const std::string& folder, const std::string& version) {
+Proof verify_entry(const BestEntry& entry, const std::string& folder) {
   if (auto why = recording_name_problem(entry.recording)) return {false, *why};
   // Virtual time: a replay asks for no seed of its own.
   Session session(nullptr, [] { return 0u; });
-  if (auto refused = session.replay(folder + "/" + entry.recording, version))
-    return {false, *refused};
+  if (auto refused = session.replay(folder + "/" + entry.recording)) return {false, *refused};
   const auto outcome = session.replay_all();
   if (!outcome.matched) return {false, outcome.text};
   const auto& s = session.state();

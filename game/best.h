@@ -80,7 +80,7 @@ struct Proof {
   bool verified = false;
   std::string why;  // when not: what the replay said, or where it ended
 };
-Proof verify_entry(const BestEntry& entry, const std::string& folder, const std::string& version);
+Proof verify_entry(const BestEntry& entry, const std::string& folder);
 
 // When a game ends, for the tables: at game over, before F1 or F2 clear its
 // score, and whenever the player switches set or speed or closes the

@@ -94,7 +94,7 @@ bool is_digit(char c) {
 
 std::optional<std::string> row_problem(std::string_view row) {
   if (row.size() != kRowLength || !std::all_of(row.begin(), row.end(), is_digit))
-    return "a row is 20 digits 0 to 9";
+    return "a row is " + kRowDigits + " 0 to 9";
   return std::nullopt;
 }
 
@@ -114,10 +114,11 @@ struct LineError {
 std::optional<std::string> file_row_problem(std::string_view row) {
   const std::size_t length = characters(row).value_or(row.size());
   if (length != kRowLength)
-    return "a row is 20 digits 0 to 9; this one has " + std::to_string(length) + " characters";
+    return "a row is " + kRowDigits + " 0 to 9; this one has " + std::to_string(length) +
+           " characters";
   for (std::size_t x = 0; x < row.size(); ++x)
     if (!is_digit(row[x]))
-      return "a row is 20 digits 0 to 9; character " + std::to_string(x + 1) + " is " +
+      return "a row is " + kRowDigits + " 0 to 9; character " + std::to_string(x + 1) + " is " +
              excerpt(row.substr(x, std::max<std::size_t>(utf8_length(row, x), 1)));
   return std::nullopt;
 }
@@ -133,11 +134,11 @@ class Parser {
     if (text.substr(0, 5) == "board" && (text.size() == 5 || text[5] == ' ' || text[5] == '\t'))
       return board(trim(text.substr(5)));
     if (is_digit(text.front())) return row(text);
-    fail("expected a row of 20 digits, a 'board' line or a comment, not " + excerpt(text));
+    fail("expected a row of " + kRowDigits + ", a 'board' line or a comment, not " + excerpt(text));
   }
 
   BoardSet finish() {
-    if (set_.boards.empty()) fail("the file ends without a board: it needs 1 to 100");
+    if (set_.boards.empty()) fail("the file ends without a board: it needs " + kBoardsRange);
     close_board();
     return std::move(set_);
   }
@@ -155,7 +156,7 @@ class Parser {
   void board(std::string_view name) {
     if (!set_.boards.empty()) close_board();
     if (set_.boards.size() == static_cast<std::size_t>(kMaxBoards))
-      fail("a board more than the 100 a file may hold");
+      fail("a board more than the " + std::to_string(kMaxBoards) + " a file may hold");
     if (auto why = name_problem(name)) fail(*why);
     set_.boards.emplace_back().name = std::string(name);
     board_line_ = number_;
@@ -196,7 +197,8 @@ BoardSet parse_boards(std::string_view text, const std::string& where) {
     if (text.size() > kMaxBoardFileBytes) {
       number = 1 + static_cast<std::size_t>(
                        std::count(text.begin(), text.begin() + kMaxBoardFileBytes, '\n'));
-      throw LineError{number, "the file goes on past 1 MiB, more than any board file"};
+      throw LineError{number,
+                      "the file goes on past " + kBoardFileSize + ", more than any board file"};
     }
     Parser parser;
     // A byte-order mark, as some editors on other systems begin UTF-8 with.
@@ -258,7 +260,8 @@ std::optional<std::string> name_problem(std::string_view name) {
   const auto length = characters(name);
   if (!length) return "a board's name is not valid UTF-8 text";
   if (*length > kMaxBoardName)
-    return "a board's name is at most 40 characters; this one has " + std::to_string(*length);
+    return "a board's name is at most " + std::to_string(kMaxBoardName) +
+           " characters; this one has " + std::to_string(*length);
   for (std::size_t i = 0; i < name.size(); i += utf8_length(name, i)) {
     const auto c = static_cast<unsigned char>(name[i]);
     const bool c1 = c == 0xC2 && static_cast<unsigned char>(name[i + 1]) < 0xA0;
@@ -276,9 +279,9 @@ std::optional<std::string> board_problem(const Board& b) {
 }
 
 std::optional<std::string> set_problem(const BoardSet& set) {
-  if (set.boards.empty()) return "no board: a set holds 1 to 100";
+  if (set.boards.empty()) return "no board: a set holds " + kBoardsRange;
   if (set.boards.size() > static_cast<std::size_t>(kMaxBoards))
-    return std::to_string(set.boards.size()) + " boards: a set holds 1 to 100";
+    return std::to_string(set.boards.size()) + " boards: a set holds " + kBoardsRange;
   for (std::size_t k = 0; k < set.boards.size(); ++k) {
     const Board& b = set.boards[k];
     if (auto why = name_problem(b.name)) return "board " + std::to_string(k + 1) + ": " + *why;
@@ -293,14 +296,11 @@ std::string boards_path(const std::string& name_or_path, const std::string& buil
                     name.find('/') == std::string::npos &&
                     !(name.size() > 7 && name.compare(name.size() - 7, 7, ".boards") == 0);
   if (!bare) return name;
-  const std::string file = name + ".boards";
-  std::error_code ec;
-  if (!build_dir.empty() && std::filesystem::exists(build_dir + "/boards/" + file, ec))
-    return build_dir + "/boards/" + file;
-  const std::string installed = installed_boards_dir() + "/" + file;
-  if (std::filesystem::exists(installed, ec)) return installed;
+  for (const ShippedSet& set : shipped_board_sets(build_dir))
+    if (set.name == name) return set.path;
   // Then the player's own sets; a file of that name here comes first.
-  const std::string mine = player_boards_dir() + "/" + file;
+  std::error_code ec;
+  const std::string mine = player_boards_dir() + "/" + name + ".boards";
   if (!std::filesystem::exists(name, ec) && std::filesystem::exists(mine, ec)) return mine;
   // No set of that name: a file of that name, so a message names it as typed.
   return name;
@@ -313,6 +313,27 @@ std::string player_boards_dir() {
   if (data && data[0] == '/') return std::string(data) + "/zandovik/boards";
   const char* home = std::getenv("HOME");
   return std::string(home ? home : "") + "/.local/share/zandovik/boards";
+}
+
+std::vector<ShippedSet> shipped_board_sets(const std::string& build_dir) {
+  std::vector<ShippedSet> sets;
+  std::vector<std::string> dirs;
+  if (!build_dir.empty()) dirs.push_back(build_dir + "/boards");
+  dirs.push_back(installed_boards_dir());
+  for (const std::string& dir : dirs) {
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+      const auto& p = it->path();
+      if (p.extension() != ".boards" || p.stem().empty() || !it->is_regular_file(ec)) continue;
+      const std::string name = p.stem().string();
+      const bool seen = std::any_of(sets.begin(), sets.end(),
+                                    [&](const ShippedSet& s) { return s.name == name; });
+      if (!seen) sets.push_back({name, p.string()});
+    }
+  }
+  std::sort(sets.begin(), sets.end(),
+            [](const ShippedSet& a, const ShippedSet& b) { return a.name < b.name; });
+  return sets;
 }
 
 std::string installed_boards_dir() {

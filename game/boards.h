@@ -25,6 +25,10 @@ inline constexpr const char* kBoardsMagic = "zandovik-boards 1";
 inline constexpr int kMaxBoards = 100;
 inline constexpr std::size_t kMaxBoardName = 40;
 inline constexpr std::size_t kMaxBoardFileBytes = 1u << 20;
+// The limits as the messages say them: "20 digits", "1 to 100", "1 MiB".
+inline const std::string kRowDigits = std::to_string(kColumns) + " digits";
+inline const std::string kBoardsRange = "1 to " + std::to_string(kMaxBoards);
+inline const std::string kBoardFileSize = std::to_string(kMaxBoardFileBytes >> 20) + " MiB";
 
 struct Board {
   std::string name;  // may be empty
@@ -75,6 +79,14 @@ std::optional<std::string> set_problem(const BoardSet& set);
 std::string boards_path(const std::string& name_or_path, const std::string& build_dir);
 // The player's board folder: $XDG_DATA_HOME/zandovik/boards.
 std::string player_boards_dir();
+// The sets that ship with the game, found where boards_path finds them,
+// each once (the build's first), sorted by name.
+struct ShippedSet {
+  std::string name;  // the file's name without ".boards"
+  std::string path;
+  bool operator==(const ShippedSet&) const = default;
+};
+std::vector<ShippedSet> shipped_board_sets(const std::string& build_dir);
 // Where an installed game keeps the sets it ships.
 std::string installed_boards_dir();
 // The folder of the running program (empty if unknown): a build keeps the

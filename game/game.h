@@ -56,6 +56,10 @@ void colorbricks(Game& g, std::int64_t i, std::int64_t x, std::int64_t y);
 void Form_KeyDown(Game& g, int keycode, int shift);
 void Form_KeyUp(Game& g, int keycode, int shift);
 void Timer1_Timer(Game& g);
+// How far the paddle moves in one Timer1 tick, in twips.
+inline double paddle_step(const GameState& s) {
+  return 2 * s.speed;
+}
 // ball.cpp
 void Timer2_Timer(Game& g);
 // probe.cpp

@@ -24,12 +24,12 @@ void Timer1_Timer(Game& g) {
   auto& paddle = g.ui.get(Named::paddle);
   double x = paddle.left;
   if (s.paddledir == 1) {
-    x = x + 2 * s.speed;
+    x = x + paddle_step(s);
     if (x + paddle.width > s.boardright)
       x = static_cast<float>(static_cast<float>(s.boardright) - paddle.width);
   }
   if (s.paddledir == 2) {
-    x = x - 2 * s.speed;
+    x = x - paddle_step(s);
     if (x < s.boardleft) x = s.boardleft;
   }
   g.ui.set_left(paddle, x);

@@ -4,6 +4,7 @@
 // a player's earlier recording is never replaced, and a pipe or a device
 // (which could block an open or a write for good) is never written.
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -174,30 +175,71 @@ struct Recorder::Writer {
 Recorder::Recorder() = default;
 Recorder::~Recorder() = default;
 
-bool Recorder::open(const std::string& path, const std::string& version,
-                    std::function<void(const std::string&)> say, const BoardSet* boards) {
-  say_ = std::move(say);
-  auto refuse = [&](const std::string& why) {
-    if (say_) say_("cannot record into " + (path.empty() ? "\"\"" : path) + ": " + why);
+namespace {
+
+// A new file at `path`, never one that exists; -1 and why not, if not.
+int create_new(const std::string& path, std::string& why) {
+  if (path.empty()) {
+    why = "no file named";
+    return -1;
+  }
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0644);
+  if (fd < 0)
+    why = errno == EEXIST ? "it exists already (a recording is never written over)"
+                          : std::strerror(errno);
+  return fd;
+}
+
+std::string refusal(const std::string& path, const std::string& why) {
+  return "cannot record into " + (path.empty() ? "\"\"" : path) + ": " + why;
+}
+
+}  // namespace
+
+bool Recorder::could_open(const std::string& path,
+                          const std::function<void(const std::string&)>& say) {
+  std::string why;
+  const int fd = create_new(path, why);
+  if (fd < 0) {
+    if (say) say(refusal(path, why));
     return false;
-  };
-  if (path.empty()) return refuse("no file named");
-  auto w = std::make_unique<Writer>();
-  w->path = path;
-  w->fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0644);
-  if (w->fd < 0)
-    return refuse(errno == EEXIST ? "it exists already (a recording is never written over)"
-                                  : std::strerror(errno));
-  std::string head =
-      "zandovik-replay " + std::to_string(kReplayFormat) + "\nversion " + version + "\n";
+  }
+  // Only the file just made goes: the one at the path must still be it.
+  struct stat made {
+  }, there{};
+  const bool ours = ::fstat(fd, &made) == 0 && ::lstat(path.c_str(), &there) == 0 &&
+                    made.st_dev == there.st_dev && made.st_ino == there.st_ino;
+  ::close(fd);
+  if (ours) ::unlink(path.c_str());
+  return true;
+}
+
+std::string Recorder::board_lines(const BoardSet* boards) {
+  std::string text;
   if (boards)
     for (const Board& b : boards->boards) {
       ReplayLine l;
       l.kind = ReplayLine::Kind::board;
       l.text = b.name;
-      head += format_replay_line(l) + "\n";
-      for (const std::string& row : b.rows) head += "row " + row + "\n";
+      text += format_replay_line(l) + "\n";
+      for (const std::string& row : b.rows) text += "row " + row + "\n";
     }
+  return text;
+}
+
+bool Recorder::open(const std::string& path, const std::string& version,
+                    std::function<void(const std::string&)> say, const BoardSet* boards) {
+  say_ = std::move(say);
+  auto w = std::make_unique<Writer>();
+  w->path = path;
+  std::string why;
+  w->fd = create_new(path, why);
+  if (w->fd < 0) {
+    if (say_) say_(refusal(path, why));
+    return false;
+  }
+  const std::string head = "zandovik-replay " + std::to_string(kReplayFormat) + "\nversion " +
+                           version + "\n" + board_lines(boards);
   w->thread = std::thread([raw = w.get()] { raw->run(); });
   writer_ = std::move(w);
   writer_->put(head);
@@ -209,8 +251,12 @@ bool Recorder::on() const {
 }
 
 void Recorder::put(const ReplayLine& line) {
+  put_text(format_replay_line(line) + "\n");
+}
+
+void Recorder::put_text(const std::string& lines) {
   if (!writer_) return;
-  if (!writer_->put(format_replay_line(line) + "\n")) {
+  if (!writer_->put(lines)) {
     const std::string error = [&] {
       std::lock_guard lock(writer_->m);
       return writer_->error;
@@ -254,6 +300,17 @@ void Recorder::keep(const std::string& path, double at, Runtime& rt,
   }
   const ReplayLine end{ReplayLine::Kind::end, at, 0, {}, checksum(rt.state(), rt.scene())};
   writer_->copy({0, path, format_replay_line(end) + "\n", std::move(done)});
+}
+
+void Recorder::switch_boards(double at, const BoardSet* boards) {
+  // The boards and the line that takes them in one piece.
+  put_text(board_lines(boards) + format_replay_line({ReplayLine::Kind::switch_boards, at}) + "\n");
+}
+
+void Recorder::speed(double at, int percent) {
+  ReplayLine l{ReplayLine::Kind::speed, at};
+  l.percent = percent;
+  put(l);
 }
 
 void Recorder::end(double at, Runtime& rt) {

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "game/boards.h"
@@ -16,6 +17,11 @@ namespace zandovik::game {
 namespace {
 
 constexpr const char* kMagic = "zandovik-replay";
+
+// Said of a line other than the one being read: it names its own.
+struct PlacedError : ReplayError {
+  using ReplayError::ReplayError;
+};
 
 }  // namespace
 
@@ -64,45 +70,64 @@ struct RecordingFile::Reader {
 
 // Every rule a recording's lines must keep, in the order they come.
 struct RecordingFile::Checker {
-  int format = kReplayFormat;
+  int format = 0;  // none until the first line names it
   bool shown = false, ended = false;
   double last = 0;
-  std::string boards_text;        // the board file the board and row lines make
-  std::vector<long> board_lines;  // the recording's line of each of its lines
+  std::string block;              // board and row lines not yet taken
+  std::vector<long> block_lines;  // the recording's line of each of them
 
-  void check(const ReplayLine& l, long number) {
+  void check(ReplayLine& l, long number, const std::string& path) {
     using K = ReplayLine::Kind;
     if (ended) throw ReplayError("a line after the closing line");
     if (l.kind == K::seed) return;
     if (l.kind == K::board || l.kind == K::row) {
-      if (shown) throw ReplayError("boards after the window was shown");
+      if (shown && format < 3) throw ReplayError("boards after the window was shown");
       // Digits only: a row line must not turn into a board line or a comment.
       if (l.kind == K::row && l.text.find_first_not_of("0123456789") != std::string::npos)
-        throw ReplayError("a row is 20 digits 0 to 9, not '" + l.text.substr(0, 32) + "'");
+        throw ReplayError("a row is " + kRowDigits + " 0 to 9, not '" + l.text.substr(0, 32) + "'");
       const std::string line = l.kind == K::board ? format_replay_line(l) : l.text;
-      // Kept until the check ends, so no more than a board file holds.
-      if (std::strlen(kBoardsMagic) + boards_text.size() + line.size() + 2 > kMaxBoardFileBytes)
-        throw ReplayError("more boards than the 1 MiB a board file holds");
-      boards_text += line + '\n';
-      board_lines.push_back(number);
+      // Kept until they are taken, so no more than a board file holds.
+      if (std::strlen(kBoardsMagic) + block.size() + line.size() + 2 > kMaxBoardFileBytes)
+        throw ReplayError("more boards than the " + kBoardFileSize + " a board file holds");
+      block += line + '\n';
+      block_lines.push_back(number);
       return;
     }
-    if (!shown && l.kind != K::show) throw ReplayError("the first event is not 'show'");
+    // Before the window, only its speed may come first.
+    if (!shown && l.kind != K::show && l.kind != K::speed)
+      throw ReplayError("the first event is not 'show'");
     if (shown && l.kind == K::show) throw ReplayError("a second 'show'");
+    if (shown && !block.empty() && l.kind != K::switch_boards)
+      throw ReplayError("boards that no 'switch_boards' takes");
     if (l.at < last)
       throw ReplayError("the time goes backwards (" + time_text(l.at) + " ms after " +
                         time_text(last) + " ms)");
+    if (l.kind == K::show || l.kind == K::switch_boards) l.boards = take_block(path);
     last = l.at;
-    shown = true;
+    shown = shown || l.kind == K::show;
     ended = l.kind == K::end;
+  }
+
+  // The board lines above, as the set they make (none: no lines).
+  std::shared_ptr<const BoardSet> take_block(const std::string& path) {
+    if (block.empty()) return nullptr;
+    const std::string text = std::exchange(block, {});
+    const std::vector<long> lines = std::exchange(block_lines, {});
+    try {
+      return std::make_shared<const BoardSet>(
+          parse_boards(std::string(kBoardsMagic) + "\n" + text, path));
+    } catch (const BoardError& e) {
+      // Line 1 of the boards' text is its magic; line 2 on are the recording's.
+      if (e.line >= 2 && e.line - 2 < lines.size())
+        throw PlacedError(path + ": line " + std::to_string(lines[e.line - 2]) + ": " + e.reason);
+      throw PlacedError(path + ": its boards: " + e.what());
+    }
   }
 };
 
-std::unique_ptr<RecordingFile> RecordingFile::open(const std::string& path,
-                                                   const std::string& version) {
+std::unique_ptr<RecordingFile> RecordingFile::open(const std::string& path) {
   std::unique_ptr<RecordingFile> f(new RecordingFile);
   f->path_ = path;
-  f->version_ = version;
   f->reader_ = std::make_unique<Reader>();
   f->checker_ = std::make_unique<Checker>();
   // Open first, then look at what was opened: a pipe must not keep the
@@ -129,18 +154,6 @@ std::unique_ptr<RecordingFile> RecordingFile::open(const std::string& path,
   if (!f->checker_->shown)
     throw ReplayError(path + ": line " + std::to_string(number) +
                       ": the recording ends before the window is shown");
-  if (!f->checker_->boards_text.empty()) {
-    try {
-      f->boards = std::make_shared<BoardSet>(
-          parse_boards(std::string(kBoardsMagic) + "\n" + f->checker_->boards_text, path));
-    } catch (const BoardError& e) {
-      // Line 1 of the boards' text is its magic; line 2 on are the recording's.
-      const auto& lines = f->checker_->board_lines;
-      if (e.line >= 2 && e.line - 2 < lines.size())
-        throw ReplayError(path + ": line " + std::to_string(lines[e.line - 2]) + ": " + e.reason);
-      throw ReplayError(path + ": its boards: " + e.what());
-    }
-  }
   f->closed = had_end;
   // Again from the start, as it plays: the lines checked and no others.
   f->checked_ = f->line_ - 1;
@@ -180,10 +193,9 @@ std::optional<std::pair<int, ReplayLine>> RecordingFile::next() {
     if (text.find('\0') != std::string::npos) throw where("not text");
     if (number == 1) {
       const std::string magic = std::string(kMagic) + " ";
-      if (text == magic + "1" || text == magic + "2") {
-        checker_->format = text.back() - '0';
-        continue;
-      }
+      for (int format = 1; format <= kReplayFormat; ++format)
+        if (text == magic + std::to_string(format)) checker_->format = format;
+      if (checker_->format > 0) continue;
       throw where(text.rfind(kMagic, 0) == 0 ? "a recording of another format"
                                              : "not a zandovik recording");
     }
@@ -193,18 +205,18 @@ std::optional<std::pair<int, ReplayLine>> RecordingFile::next() {
       if (!checker_->ended && checker_->shown) return std::nullopt;
       throw where("the file ends in the middle of this line");
     }
+    // Which version wrote it is for the reader: the checksums say whether
+    // this one plays the same game.
     if (number == 2) {
-      if (text != "version " + version_)
-        throw where("a recording of " +
-                    (text.rfind("version ", 0) == 0 ? "zandovik " + text.substr(8, 32)
-                                                    : std::string("an unknown version")) +
-                    "; this is zandovik " + version_);
+      if (text.rfind("version ", 0) != 0) throw where("expected 'version' and the game's version");
       continue;
     }
     try {
       ReplayLine l = parse_replay_line(text, checker_->format);
-      checker_->check(l, number);
+      checker_->check(l, number, path_);
       return std::pair(number, std::move(l));
+    } catch (const PlacedError&) {
+      throw;
     } catch (const ReplayError& e) {
       throw where(e.what());
     }
@@ -243,7 +255,16 @@ bool ReplayPlayer::step() {
   fetch();
   switch (l.kind) {
     case ReplayLine::Kind::show:
+      rt_.set_boards(l.boards);
       rt_.show(l.at);
+      break;
+    case ReplayLine::Kind::switch_boards:
+      rt_.set_boards(l.boards);
+      rt_.new_game(l.at);
+      break;
+    case ReplayLine::Kind::speed:
+      speed_ = l.percent;
+      rt_.new_game(l.at);  // none before the window is shown
       break;
     case ReplayLine::Kind::advance:
       rt_.advance_to(l.at);

@@ -1,5 +1,6 @@
 #include "game/replay.h"
 
+#include <array>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -26,18 +27,6 @@ struct Fnv {
   }
 };
 
-const char* input_kind(Input::Kind k) {
-  switch (k) {
-    case Input::Kind::key_down:
-      return "key_down";
-    case Input::Kind::key_up:
-      return "key_up";
-    case Input::Kind::click:
-      return "click";
-  }
-  return "";
-}
-
 // The words of a line, each read whole or refused.
 class Words {
  public:
@@ -53,8 +42,8 @@ class Words {
     const auto [end, ec] = std::from_chars(w.data(), w.data() + w.size(), t);
     if (ec != std::errc() || end != w.data() + w.size() || !std::isfinite(t))
       throw ReplayError("expected a time, not '" + w.substr(0, 32) + "'");
-    if (t < 0 || t > kReplayMaxMs)
-      throw ReplayError("a time out of range (0 to " + time_text(kReplayMaxMs) + " ms)");
+    if (t < 0 || t > kMaxWaitMs)
+      throw ReplayError("a time out of range (0 to " + time_text(kMaxWaitMs) + " ms)");
     return t;
   }
   long long whole(const char* what, long long most) {
@@ -91,6 +80,119 @@ class Words {
   std::istringstream in_;
 };
 
+using K = ReplayLine::Kind;
+
+// What follows a line's word, in order.
+enum class Field : std::uint8_t { time, seed, code, shift, button, sum, name, digits, percent };
+
+struct LineKind {
+  const char* word;
+  K kind;
+  Input::Kind input;  // of an input line
+  int since;          // the first format that has it
+  std::array<Field, 3> fields;
+  std::size_t count;  // of fields
+};
+
+using F = Field;
+using I = Input::Kind;
+// Every line a recording may hold.
+constexpr std::array<LineKind, 12> kLineKinds = {{
+    {"seed", K::seed, I::key_down, 1, {F::seed}, 1},
+    {"show", K::show, I::key_down, 1, {F::time}, 1},
+    {"advance", K::advance, I::key_down, 1, {F::time}, 1},
+    {"key_down", K::input, I::key_down, 1, {F::time, F::code, F::shift}, 3},
+    {"key_up", K::input, I::key_up, 1, {F::time, F::code, F::shift}, 3},
+    {"click", K::input, I::click, 1, {F::time, F::button}, 2},
+    {"check", K::check, I::key_down, 1, {F::time, F::sum}, 2},
+    {"end", K::end, I::key_down, 1, {F::time, F::sum}, 2},
+    {"board", K::board, I::key_down, 2, {F::name}, 1},
+    {"row", K::row, I::key_down, 2, {F::digits}, 1},
+    {"switch_boards", K::switch_boards, I::key_down, 3, {F::time}, 1},
+    {"speed", K::speed, I::key_down, 3, {F::time, F::percent}, 2},
+}};
+
+const LineKind& kind_of(const ReplayLine& l) {
+  for (const LineKind& k : kLineKinds)
+    if (k.kind == l.kind && (k.kind != K::input || k.input == l.input.kind)) return k;
+  return kLineKinds[2];  // not reached: every kind is in the table
+}
+
+void write_field(std::ostream& o, Field f, const ReplayLine& l) {
+  switch (f) {
+    case F::time:
+      o << time_text(l.at);
+      break;
+    case F::seed:
+      o << l.seed;
+      break;
+    case F::code:
+      o << l.input.code;
+      break;
+    case F::shift:
+      o << l.input.shift;
+      break;
+    case F::button:
+      o << scene::name_of(l.input.button);
+      break;
+    case F::sum: {
+      char sum[17];
+      std::snprintf(sum, sizeof sum, "%016llx", static_cast<unsigned long long>(l.sum));
+      o << sum;
+      break;
+    }
+    case F::name:
+    case F::digits:
+      o << l.text;
+      break;
+    case F::percent:
+      o << l.percent;
+      break;
+  }
+}
+
+void read_field(Words& in, Field f, ReplayLine& l, int format) {
+  switch (f) {
+    case F::time:
+      l.at = l.input.at = in.time();
+      break;
+    case F::seed:
+      l.seed = static_cast<std::uint32_t>(in.whole("a seed", 4294967295LL));
+      break;
+    case F::code:
+      l.input.code = static_cast<int>(in.whole("a key code", kMaxKeyCode));
+      break;
+    case F::shift:
+      l.input.shift = static_cast<int>(in.whole("a shift state", kMaxShift));
+      break;
+    case F::button: {
+      const std::string name = in.word("a button");
+      bool found = false;
+      for (scene::Named b : kButtons)
+        if (name == scene::name_of(b)) {
+          l.input.button = b;
+          found = true;
+        }
+      if (!found) throw ReplayError("no button named '" + name.substr(0, 32) + "'");
+      break;
+    }
+    case F::sum:
+      l.sum = in.sum(format);
+      break;
+    case F::name:
+      l.text = in.rest();
+      break;
+    case F::digits:
+      l.text = in.word("a row");
+      break;
+    case F::percent:
+      l.percent = static_cast<int>(in.whole("a speed", 100));
+      if (!is_speed(l.percent))
+        throw ReplayError("a speed is 100, 85 or 70 percent, not " + std::to_string(l.percent));
+      break;
+  }
+}
+
 }  // namespace
 
 std::string time_text(double t) {
@@ -122,38 +224,14 @@ std::uint64_t checksum(const GameState& s, const scene::Scene& ui) {
 }
 
 std::string format_replay_line(const ReplayLine& l) {
+  const LineKind& k = kind_of(l);
   std::ostringstream o;
-  switch (l.kind) {
-    case ReplayLine::Kind::seed:
-      o << "seed " << l.seed;
-      break;
-    case ReplayLine::Kind::show:
-      o << "show " << time_text(l.at);
-      break;
-    case ReplayLine::Kind::advance:
-      o << "advance " << time_text(l.at);
-      break;
-    case ReplayLine::Kind::input:
-      o << input_kind(l.input.kind) << ' ' << time_text(l.input.at) << ' ';
-      if (l.input.kind == Input::Kind::click) {
-        o << scene::name_of(l.input.button);
-      } else {
-        o << l.input.code << ' ' << l.input.shift;
-      }
-      break;
-    case ReplayLine::Kind::check:
-    case ReplayLine::Kind::end: {
-      char sum[17];
-      std::snprintf(sum, sizeof sum, "%016llx", static_cast<unsigned long long>(l.sum));
-      o << (l.kind == ReplayLine::Kind::check ? "check " : "end ") << time_text(l.at) << ' ' << sum;
-      break;
-    }
-    case ReplayLine::Kind::board:
-      o << "board" << (l.text.empty() ? "" : " ") << l.text;
-      break;
-    case ReplayLine::Kind::row:
-      o << "row " << l.text;
-      break;
+  o << k.word;
+  for (std::size_t i = 0; i < k.count; ++i) {
+    // A board without a name is the word alone.
+    if (k.fields[i] == F::name && l.text.empty()) break;
+    o << ' ';
+    write_field(o, k.fields[i], l);
   }
   return o.str();
 }
@@ -161,46 +239,16 @@ std::string format_replay_line(const ReplayLine& l) {
 ReplayLine parse_replay_line(const std::string& text, int format) {
   Words in(text);
   const std::string word = in.word("a line");
-  ReplayLine l;
-  if (word == "seed") {
-    l.kind = ReplayLine::Kind::seed;
-    l.seed = static_cast<std::uint32_t>(in.whole("a seed", 4294967295LL));
-  } else if (word == "show" || word == "advance") {
-    l.kind = word == "show" ? ReplayLine::Kind::show : ReplayLine::Kind::advance;
-    l.at = in.time();
-  } else if (word == "key_down" || word == "key_up") {
-    l.kind = ReplayLine::Kind::input;
-    l.at = in.time();
-    const auto code = static_cast<int>(in.whole("a key code", kMaxKeyCode));
-    const auto shift = static_cast<int>(in.whole("a shift state", kMaxShift));
-    l.input = Input::key(word == "key_down", code, shift, l.at);
-  } else if (word == "click") {
-    l.kind = ReplayLine::Kind::input;
-    l.at = in.time();
-    const std::string name = in.word("a button");
-    bool found = false;
-    for (scene::Named b : kButtons)
-      if (name == scene::name_of(b)) {
-        l.input = Input::click(b, l.at);
-        found = true;
-      }
-    if (!found) throw ReplayError("no button named '" + name.substr(0, 32) + "'");
-  } else if (word == "check" || word == "end") {
-    l.kind = word == "check" ? ReplayLine::Kind::check : ReplayLine::Kind::end;
-    l.at = in.time();
-    l.sum = in.sum(format);
-  } else if (format >= 2 && word == "board") {
-    l.kind = ReplayLine::Kind::board;
-    l.text = in.rest();
+  for (const LineKind& k : kLineKinds) {
+    if (word != k.word || format < k.since) continue;
+    ReplayLine l;
+    l.kind = k.kind;
+    l.input.kind = k.input;
+    for (std::size_t i = 0; i < k.count; ++i) read_field(in, k.fields[i], l, format);
+    in.done();
     return l;
-  } else if (format >= 2 && word == "row") {
-    l.kind = ReplayLine::Kind::row;
-    l.text = in.word("a row");
-  } else {
-    throw ReplayError("unknown line '" + word.substr(0, 32) + "'");
   }
-  in.done();
-  return l;
+  throw ReplayError("unknown line '" + word.substr(0, 32) + "'");
 }
 
 }  // namespace zandovik::game

@@ -19,12 +19,13 @@ namespace zandovik::game {
 
 struct BoardSet;
 
-// Version 2 may carry the boards it was played on; version 1 is still read.
-inline constexpr int kReplayFormat = 2;
+// The format a recording is written in. 2 may carry the boards it was
+// played on; 3 adds a switch of boards and the game speed. 1 and 2 are
+// still read. Which version of the game wrote a recording is not compared:
+// its checksums say whether it plays the same.
+inline constexpr int kReplayFormat = 3;
 // A checksum line every this much play, so a replay can say where it parted.
 inline constexpr double kReplayCheckMs = 5000;
-// Times run from 0 to as far as the window's timers can wait (an int of ms).
-inline constexpr double kReplayMaxMs = 2147483647.0;
 // A line longer than any the game writes is not a recording's.
 inline constexpr std::size_t kReplayMaxLine = 200;
 // Larger than days of play: not a recording.
@@ -33,14 +34,21 @@ inline constexpr std::uint64_t kReplayMaxBytes = 256u << 20;
 // Everything that shows and every field of the state, hashed.
 std::uint64_t checksum(const GameState& s, const scene::Scene& ui);
 
+// One line of a recording. Each kind has one word and one list of fields
+// (the table in replay.cpp), read and written in one place each: a new
+// outside input is one new kind there and one call of the session.
 struct ReplayLine {
-  enum class Kind { seed, show, advance, input, check, end, board, row };
+  enum class Kind { seed, show, advance, input, check, end, board, row, switch_boards, speed };
   Kind kind = Kind::advance;
   double at = 0;           // ms on the runtime's clock
   std::uint32_t seed = 0;  // seed
   Input input;             // input
   std::uint64_t sum = 0;   // check, end
   std::string text;        // board: its name; row: its digits
+  int percent = 100;       // speed
+  // Read, never written: show and switch_boards take the board and row
+  // lines above them (none: the built-in patterns).
+  std::shared_ptr<const BoardSet> boards;
 };
 
 std::string format_replay_line(const ReplayLine& line);
@@ -74,6 +82,10 @@ class Recorder {
   // False if refused (said already). The boards, if any, go in the header.
   bool open(const std::string& path, const std::string& version,
             std::function<void(const std::string&)> say, const BoardSet* boards = nullptr);
+  // Whether open could make `path`, found out by making it and removing it
+  // again: false, said, if not. Nothing is left either way.
+  static bool could_open(const std::string& path,
+                         const std::function<void(const std::string&)>& say);
   bool on() const;
   void seed(std::uint32_t s);
   void show(double at);
@@ -81,6 +93,9 @@ class Recorder {
   // After an advance: a checksum line, every few seconds.
   void checkpoint(double at, Runtime& rt);
   void input(const Input& in);
+  // A new game on these boards (none: the built-in patterns), or at this speed.
+  void switch_boards(double at, const BoardSet* boards);
+  void speed(double at, int percent);
   // The closing line; everything is written before it returns.
   void end(double at, Runtime& rt);
   // A copy of the recording so far closed at `at`, made as a new file at
@@ -91,6 +106,8 @@ class Recorder {
 
  private:
   void put(const ReplayLine& line);
+  void put_text(const std::string& lines);
+  static std::string board_lines(const BoardSet* boards);
   struct Writer;
   std::unique_ptr<Writer> writer_;
   std::unique_ptr<Writer> retired_;  // failed: joined when the recorder goes
@@ -107,7 +124,7 @@ class RecordingFile {
   // played: an unreadable file, another format or version, a malformed
   // line, a first event other than show, a time that goes backwards or is
   // out of range, anything after the closing line.
-  static std::unique_ptr<RecordingFile> open(const std::string& path, const std::string& version);
+  static std::unique_ptr<RecordingFile> open(const std::string& path);
   ~RecordingFile();
   RecordingFile(const RecordingFile&) = delete;
   RecordingFile& operator=(const RecordingFile&) = delete;
@@ -118,8 +135,7 @@ class RecordingFile {
   const std::string& path() const { return path_; }
 
   std::deque<std::uint32_t> seeds;  // in the order they were drawn
-  std::shared_ptr<const BoardSet> boards;
-  bool closed = false;  // it has its closing line
+  bool closed = false;              // it has its closing line
 
  private:
   RecordingFile() = default;
@@ -127,7 +143,7 @@ class RecordingFile {
   struct Checker;
   std::unique_ptr<Reader> reader_;
   std::unique_ptr<Checker> checker_;
-  std::string path_, version_;
+  std::string path_;
   long line_ = 0;     // the number of the line last read
   long checked_ = 0;  // the whole lines the check read; 0 while it reads them
 };
@@ -155,6 +171,8 @@ class ReplayPlayer {
   const std::string& error() const { return error_; }
   bool ended() const { return ended_; }  // the closing line was reached
   const RecordingFile& file() const { return *file_; }
+  // The game speed the recording has reached, in percent.
+  int speed() const { return speed_; }
 
  private:
   void fetch();
@@ -164,6 +182,7 @@ class ReplayPlayer {
   std::string parted_, error_;
   bool ended_ = false;
   bool short_of_seeds_ = false;
+  int speed_ = 100;
 };
 
 }  // namespace zandovik::game

@@ -192,6 +192,14 @@ void Runtime::tick(TimerId t) {
   }
 }
 
+void Runtime::new_game(std::optional<double> at) {
+  if (!scene_) return;
+  now_ = std::max(now_, at.value_or(stamp()));
+  stall_.reset();
+  held_.clear();
+  dispatch([this] { gameover_Click(*game_); });
+}
+
 std::optional<double> Runtime::next_due() const {
   if (stall_) return stall_->until;
   std::optional<double> best;

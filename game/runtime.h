@@ -50,6 +50,18 @@ struct Input {
   static Input click(scene::Named button, double at) { return {Kind::click, 0, 0, button, at}; }
 };
 
+// The longest a timer can be asked to wait, in ms (an int's worth): a due
+// time further away is waited for in steps, and a recording's times go no
+// further.
+inline constexpr double kMaxWaitMs = 2147483647.0;
+
+// The game speeds a player may choose, in percent: every rule runs as it
+// is; only the window's clock runs slower against real time.
+inline constexpr std::array<int, 3> kSpeeds = {100, 85, 70};
+inline constexpr bool is_speed(int percent) {
+  return percent == kSpeeds[0] || percent == kSpeeds[1] || percent == kSpeeds[2];
+}
+
 class Runtime : private Services {
  public:
   // Without a clock, the runtime keeps virtual time: it passes only when
@@ -78,6 +90,10 @@ class Runtime : private Services {
   double stamp() const { return clock_ ? clock_->now() : now_; }
   // Run a timer's handler once, now, whatever its interval.
   void tick(TimerId t);
+  // A new game, as a click on Game Over starts one (the best score kept),
+  // whatever shows: a stall and the input it held are dropped. At the time
+  // given, or now.
+  void new_game(std::optional<double> at = std::nullopt);
 
   // Virtual time: let ms pass, ticking every timer on its beat. A stall
   // that begins within the run is carried to its end, with its late ticks.

@@ -18,13 +18,17 @@ int wait_ms(double due, double now) {
 }
 
 Session::Session(Clock* clock, scene::Rng::SeedSource seeds)
-    : rng_(seeds), seeds_(std::move(seeds)), clock_(clock), runtime_(state_, rng_, clock) {}
+    : rng_([this] { return live_seed(); }),
+      seeds_(std::move(seeds)),
+      clock_(clock),
+      runtime_(state_, rng_, clock) {}
 
 Session::~Session() = default;
 
-void Session::set_boards(std::shared_ptr<const BoardSet> boards) {
-  runtime_.set_boards(boards);
-  boards_ = std::move(boards);
+std::uint32_t Session::live_seed() {
+  const std::uint32_t s = fixed_seed_ ? *fixed_seed_ : seeds_();
+  recorder_.seed(s);
+  return s;
 }
 
 bool Session::record(const std::string& path, const std::string& version,
@@ -33,27 +37,21 @@ bool Session::record(const std::string& path, const std::string& version,
     if (say) say("cannot record into " + path + ": a recording begins with the game");
     return false;
   }
-  if (!recorder_.open(path, version, std::move(say), boards_.get())) return false;
-  rng_.set_seed_source([this] {
-    const std::uint32_t s = seeds_();
-    recorder_.seed(s);
-    return s;
-  });
+  if (!Recorder::could_open(path, say)) return false;
+  pending_ = PendingRecording{path, version, std::move(say)};
   return true;
 }
 
 bool Session::recording() const {
-  return recorder_.on();
+  return pending_ || recorder_.on();
 }
 
-std::optional<std::string> Session::replay(const std::string& path, const std::string& version) {
+std::optional<std::string> Session::replay(const std::string& path) {
   if (runtime_.shown()) return "a replay plays a game from its start";
   try {
-    auto file = RecordingFile::open(path, version);
     // A game on the player's boards carries them, so it replays without the
     // board file; one without them was played on the built-in patterns.
-    set_boards(file->boards);
-    player_ = std::make_unique<ReplayPlayer>(std::move(file), runtime_, rng_);
+    player_ = std::make_unique<ReplayPlayer>(RecordingFile::open(path), runtime_, rng_);
   } catch (const ReplayError& e) {
     return std::string(e.what());
   } catch (const std::bad_alloc&) {
@@ -64,22 +62,89 @@ std::optional<std::string> Session::replay(const std::string& path, const std::s
 
 void Session::show() {
   if (player_) {
-    // The recording's first event is its show line, after the boards it
-    // may carry: played now, so the window has its Scene from the start.
+    // The recording's first event is its show line, after the boards and
+    // the speed it may carry: played now, so the window has its Scene from
+    // the start.
     while (!runtime_.shown() && !player_->done() && player_->step()) {
     }
     if (!outcome_) outcome_ = finish_replay();
     return;
   }
+  if (runtime_.shown()) return;
   const double now = runtime_.stamp();
+  if (pending_) {
+    auto p = std::exchange(pending_, std::nullopt);
+    recorder_.open(p->path, p->version, std::move(p->say), runtime_.boards());
+  }
+  if (speed_ != kSpeeds[0]) recorder_.speed(now, speed_);
   recorder_.show(now);
   runtime_.show(now);
 }
 
-void Session::input(const Input& in) {
-  if (player_ || !runtime_.shown()) return;
+bool Session::input(const Input& in) {
+  if (player_ || !runtime_.shown()) return false;
   recorder_.input(in);
-  runtime_.input(in);
+  return runtime_.input(in);
+}
+
+void Session::switch_boards(std::shared_ptr<const BoardSet> boards) {
+  if (player_) return;
+  if (boards && boards->boards.empty()) boards = nullptr;
+  runtime_.set_boards(boards);
+  if (!runtime_.shown()) return;
+  const double now = runtime_.stamp();
+  recorder_.switch_boards(now, boards.get());
+  runtime_.new_game(now);
+}
+
+bool Session::set_speed(int percent) {
+  if (player_ || !is_speed(percent)) return false;
+  speed_ = percent;
+  if (!runtime_.shown()) return true;
+  const double now = runtime_.stamp();
+  recorder_.speed(now, percent);
+  runtime_.new_game(now);
+  return true;
+}
+
+bool Session::set_seed(std::uint32_t seed) {
+  if (!white_box()) return false;
+  fixed_seed_ = seed;
+  return true;
+}
+
+bool Session::script_draw(float value) {
+  if (!white_box()) return false;
+  rng_.script(value);
+  return true;
+}
+
+bool Session::tick(TimerId timer) {
+  if (!white_box() || !runtime_.shown()) return false;
+  runtime_.tick(timer);
+  runtime_.finish_stall();
+  return true;
+}
+
+bool Session::run_for(double ms) {
+  if (!white_box() || clock_ || !runtime_.shown()) return false;
+  runtime_.run_for(ms);
+  return true;
+}
+
+bool Session::edit(const std::function<void(GameState&, scene::Scene*)>& change) {
+  if (!white_box()) return false;
+  change(state_, runtime_.shown() ? &runtime_.scene() : nullptr);
+  runtime_.sync_timers();
+  return true;
+}
+
+scene::Scene::Dirty Session::take_dirty() {
+  return runtime_.shown() ? runtime_.scene().take_dirty() : scene::Scene::Dirty{};
+}
+
+bool Session::take_buttons_changed() {
+  return runtime_.shown() && runtime_.scene().take_buttons_changed();
 }
 
 Woke Session::wake() {
@@ -162,7 +227,12 @@ Session::Outcome Session::replay_all() {
   if (!runtime_.shown()) show();
   if (!outcome_) wake_until(std::numeric_limits<double>::infinity());
   outcome_taken_ = true;
-  return outcome_.value_or(Outcome{"replay matches", true});
+  const Outcome o = outcome_.value_or(Outcome{"replay matches", true});
+  // Over: the game is the driver's from here, on its own seeds.
+  speed_ = player_->speed();
+  player_.reset();
+  rng_.set_seed_source([this] { return live_seed(); });
+  return o;
 }
 
 bool Session::play_runs() const {

@@ -260,6 +260,15 @@ TEST(BoardsPath, ABareNameIsASetOfTheGamesAndAnythingElseAPath) {
   EXPECT_EQ(game::boards_path("no-such-set", build), "no-such-set");
   EXPECT_EQ(game::boards_path("./extra", build), "./extra");
   EXPECT_EQ(game::boards_path("/tmp/x.boards", build), "/tmp/x.boards");
+  // The sets are found by looking: each .boards file, the build's first.
+  s.write("boards/alpha.boards", kHead);
+  s.write("boards/notes.txt", kHead);
+  const auto sets = game::shipped_board_sets(build);
+  ASSERT_GE(sets.size(), 2u);
+  EXPECT_EQ(sets[0], (game::ShippedSet{"alpha", build + "/boards/alpha.boards"}));
+  EXPECT_NE(std::find(sets.begin(), sets.end(),
+                      game::ShippedSet{"extra", build + "/boards/extra.boards"}),
+            sets.end());
   EXPECT_EQ(game::boards_path("mine.boards", build), "mine.boards");  // a file here
 }
 

@@ -38,7 +38,7 @@ void run_events(int ms) {
 
 TEST(Input, AnAutoRepeatReleaseAndPressPairNeverStopsThePaddle) {
   GameWindow w;
-  auto& s = w.runtime().state();
+  const auto& s = w.session().state();
   send_key(w, QEvent::KeyPress, Qt::Key_Right, 100);
   EXPECT_EQ(s.paddledir, 1);
   send_key(w, QEvent::KeyRelease, Qt::Key_Right, 140);
@@ -50,7 +50,7 @@ TEST(Input, AnAutoRepeatReleaseAndPressPairNeverStopsThePaddle) {
 
 TEST(Input, ARealReleaseStopsThePaddleShortlyAfter) {
   GameWindow w;
-  auto& s = w.runtime().state();
+  const auto& s = w.session().state();
   send_key(w, QEvent::KeyPress, Qt::Key_Right, 100);
   send_key(w, QEvent::KeyRelease, Qt::Key_Right, 200);
   run_events(60);
@@ -59,7 +59,7 @@ TEST(Input, ARealReleaseStopsThePaddleShortlyAfter) {
 
 TEST(Input, AHeldReleaseIsDeliveredBeforeTheNextKeyKeepingTheOrder) {
   GameWindow w;
-  auto& s = w.runtime().state();
+  const auto& s = w.session().state();
   send_key(w, QEvent::KeyPress, Qt::Key_Right, 100);
   send_key(w, QEvent::KeyRelease, Qt::Key_Right, 150);
   send_key(w, QEvent::KeyPress, Qt::Key_Left, 151);  // released Right, then Left
@@ -109,7 +109,7 @@ TEST(Input, EachPlatformSettlesAutoRepeatItsOwnWay) {
 
 TEST(Input, PAndF1ActOnEveryKeyDownAndF11NeverReachesTheGame) {
   GameWindow w;
-  auto& s = w.runtime().state();
+  const auto& s = w.session().state();
   send_key(w, QEvent::KeyPress, Qt::Key_F1, 100);
   send_key(w, QEvent::KeyPress, Qt::Key_F1, 130);  // a repeat acts again
   EXPECT_EQ(s.pattern, 3);
@@ -118,25 +118,26 @@ TEST(Input, PAndF1ActOnEveryKeyDownAndF11NeverReachesTheGame) {
   run_events(60);
   EXPECT_EQ(s.paddledir, 1);
   send_key(w, QEvent::KeyPress, Qt::Key_P, 160);
-  EXPECT_TRUE(w.runtime().scene().get(Named::pause).visible);
+  EXPECT_TRUE(w.session().scene().get(Named::pause).visible);
 }
 
 TEST(Input, LosingTheFocusDuringPlayPausesAndStopsThePaddle) {
   GameWindow w;
-  auto& s = w.runtime().state();
+  const auto& s = w.session().state();
   send_key(w, QEvent::KeyPress, Qt::Key_Left, 100);
   QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
   QCoreApplication::sendEvent(&w, &out);
   EXPECT_EQ(s.paddledir, 0);
-  EXPECT_TRUE(w.runtime().scene().get(Named::pause).visible);
-  EXPECT_EQ(w.runtime().scene().get(Named::Timer1).interval, 0);
+  EXPECT_TRUE(w.session().scene().get(Named::pause).visible);
+  EXPECT_EQ(w.session().scene().get(Named::Timer1).interval, 0);
   // Already stopped: looking away again changes nothing more.
-  w.runtime().click(scene::Named::pause);
-  w.runtime().scene().set_interval(w.runtime().scene().get(Named::Timer1), 0);
-  w.runtime().scene().set_interval(w.runtime().scene().get(Named::Timer2), 0);
-  w.runtime().sync_timers();
+  w.session().click(scene::Named::pause);
+  w.session().edit([](game::GameState&, scene::Scene* ui) {
+    ui->set_interval(ui->get(Named::Timer1), 0);
+    ui->set_interval(ui->get(Named::Timer2), 0);
+  });
   QCoreApplication::sendEvent(&w, &out);
-  EXPECT_FALSE(w.runtime().scene().get(Named::pause).visible);
+  EXPECT_FALSE(w.session().scene().get(Named::pause).visible);
 }
 
 // One finger at a design point (twips), through the toolkit's own path for
@@ -155,8 +156,8 @@ TEST(Touch, AFingerOnTheBoardSteersAndATapOnAButtonClicksIt) {
   GameWindow w;
   w.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-  auto& s = w.runtime().state();
-  const auto& pause = w.runtime().scene().get(Named::pause);
+  const auto& s = w.session().state();
+  const auto& pause = w.session().scene().get(Named::pause);
   // Right of the resting paddle: the window holds Right for the finger.
   touch(w, QEvent::TouchBegin, 7000, 5000);
   EXPECT_EQ(s.paddledir, 1);
@@ -186,15 +187,15 @@ TEST(Motion, APausedWindowDrawsTheRulesPositions) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
   send_key(w, QEvent::KeyPress, Qt::Key_Right, 100);
   run_events(150);  // the ball flies, drawn between its ticks
-  ASSERT_TRUE(w.runtime().state().stepx != 0 || w.runtime().state().stepy != 0);
+  ASSERT_TRUE(w.session().state().stepx != 0 || w.session().state().stepy != 0);
   send_key(w, QEvent::KeyPress, Qt::Key_P, 300);
-  ASSERT_TRUE(w.runtime().scene().get(Named::pause).visible);
+  ASSERT_TRUE(w.session().scene().get(Named::pause).visible);
   QImage rules(w.size(), QImage::Format_RGB32);
   QPainter p(&rules);
   PictureCache cache;  // painted as the window paints, through its cache
   PaintOptions opts;
   opts.cache = &cache;
-  paint_scene(p, w.runtime().scene(), Viewport::fit(w.size()), rules.rect(), opts);
+  paint_scene(p, w.session().scene(), Viewport::fit(w.size()), rules.rect(), opts);
   p.end();
   const QImage got = w.grab().toImage().convertToFormat(QImage::Format_RGB32);
   EXPECT_EQ(got, rules);
@@ -241,7 +242,7 @@ TEST(HeldArrow, WhoeverMovesLastSteersAndTheArrowBeforeIsLetGoFirst) {
 TEST(HeldArrow, AKeyInTheWindowLetsGoOfThePointersArrow) {
   GameWindow w;
   w.resize(568, 489);
-  auto& s = w.runtime().state();
+  const auto& s = w.session().state();
   send_key(w, QEvent::KeyPress, Qt::Key_Right, 100);  // the ball flies: play runs
   send_key(w, QEvent::KeyRelease, Qt::Key_Right, 110);
   run_events(30);

@@ -13,9 +13,9 @@
 
 #include "app/shell/display.h"
 #include "app/shell/environment.h"
-#include "app/shell/memory.h"
 #include "app/shell/options.h"
 #include "app/shell/signals.h"
+#include "app/system/memory.h"
 
 namespace zandovik::app {
 namespace {

@@ -32,7 +32,7 @@ struct ReplayFile : ::testing::Test {
   void write(const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
   std::string error_reading() {
     try {
-      RecordingFile::open(path, "1.0.0");
+      RecordingFile::open(path);
     } catch (const ReplayError& e) {
       return e.what();
     }
@@ -41,7 +41,7 @@ struct ReplayFile : ::testing::Test {
   // What a replay in the driver's session says at its end.
   std::string replayed() {
     game::Session session(nullptr, [] { return 1u; });
-    if (auto refused = session.replay(path, "1.0.0")) return "refused: " + *refused;
+    if (auto refused = session.replay(path)) return "refused: " + *refused;
     const auto o = session.replay_all();
     return (o.refused ? "refused: " : "") + o.text;
   }
@@ -57,8 +57,8 @@ TEST_F(ReplayFile, ABadRecordingSaysWhatIsWrongAndWhere) {
   EXPECT_EQ(error_reading(), at(4, "no button named 'quit'"));
   write(head + "show 0.5");
   EXPECT_EQ(error_reading(), at(3, "the file ends in the middle of this line"));
-  write("zandovik-replay 1\nversion 0.9.0\n");
-  EXPECT_EQ(error_reading(), at(2, "a recording of zandovik 0.9.0; this is zandovik 1.0.0"));
+  write("zandovik-replay 1\nsomething 0.9.0\n");
+  EXPECT_EQ(error_reading(), at(2, "expected 'version' and the game's version"));
   write("zandovik-replay 7\nversion 1.0.0\n");
   EXPECT_EQ(error_reading(), at(1, "a recording of another format"));
   write("PNG\x89\n");
@@ -117,8 +117,9 @@ TEST_F(ReplayFile, OnlyAReplayThatRanToItsEndMatches) {
   // says so.
   write(head + "show 0\nseed 5\nadvance 50\nadvance 7");
   EXPECT_EQ(replayed(), "replay matches (no closing line: the game was killed)");
-  // Written on another system: the carriage returns are not the game's.
-  write("zandovik-replay 1\r\nversion 1.0.0\r\nshow 0\r\nseed 5\r\nadvance 50\r\n");
+  // Written by another version on another system: the carriage returns
+  // are not the game's, and its version is only for the reader.
+  write("zandovik-replay 1\r\nversion 0.9.0\r\nshow 0\r\nseed 5\r\nadvance 50\r\n");
   EXPECT_EQ(replayed(), "replay matches (no closing line: the game was killed)");
 }
 
@@ -148,7 +149,7 @@ TEST_F(ReplayFile, AReplayNamesTheFirstChecksumThatDiffers) {
   }
   auto play = [&](std::uint32_t first_seed) {
     Harness h(false);
-    auto file = RecordingFile::open(path, "1.0.0");
+    auto file = RecordingFile::open(path);
     EXPECT_TRUE(file->closed);
     file->seeds.front() = first_seed;
     game::ReplayPlayer player(std::move(file), h.rt, h.rng);
@@ -182,14 +183,14 @@ TEST_F(ReplayFile, AGameOnThePlayersBoardsCarriesThemAndReplaysWithoutTheFile) {
   boards->boards[1].rows[9] = "99999999991111111111";
   {
     game::Session live(nullptr, [] { return 3u; });
-    live.set_boards(boards);
+    live.switch_boards(boards);
     ASSERT_TRUE(live.record(path, "1.0.0", nullptr));
     live.show();
     live.input(game::Input::key(true, game::kKeyF1, 0, 0));
     live.close();
   }
   game::Session again(nullptr, [] { return 1u; });
-  ASSERT_EQ(again.replay(path, "1.0.0"), std::nullopt);
+  ASSERT_EQ(again.replay(path), std::nullopt);
   again.show();  // as the window does: the boards' lines come before show
   ASSERT_TRUE(again.shown());
   EXPECT_EQ(again.state().numpatterns, 2);
@@ -209,6 +210,64 @@ TEST_F(ReplayFile, AGameOnThePlayersBoardsCarriesThemAndReplaysWithoutTheFile) {
             at(3,
                "board 1 \"Two bricks\": no brick of 1 to 8 to break, so it could never be "
                "finished"));
+}
+
+TEST_F(ReplayFile, ASwitchOfBoardsAndOfSpeedIsRecordedAndReplays) {
+  auto two = std::make_shared<game::BoardSet>();
+  two->boards.resize(2);
+  two->boards[0].rows[0] = "10000000000000000002";
+  two->boards[1].rows[9] = "99999999991111111111";
+  {
+    game::Session live(nullptr, [] { return 3u; });
+    ASSERT_TRUE(live.record(path, "1.0.0", nullptr));
+    ASSERT_TRUE(live.set_speed(85));
+    live.show();
+    live.key_down(game::kKeyF1, 0);
+    live.switch_boards(two);
+    EXPECT_EQ(live.state().numpatterns, 2);
+    EXPECT_FALSE(live.set_speed(50));
+    ASSERT_TRUE(live.set_speed(70));
+    live.key_down(game::kKeyF1, 0);
+    live.switch_boards(nullptr);
+    live.close();
+  }
+  std::ifstream in(path);
+  std::string text(std::istreambuf_iterator<char>(in), {});
+  const std::string start = "zandovik-replay 3\nversion 1.0.0\nspeed 0 85\nshow 0\nseed 3\n";
+  EXPECT_EQ(text.substr(0, start.size()), start);
+  EXPECT_NE(text.find("row 99999999991111111111\nswitch_boards 0\nseed 3\nspeed 0 70\n"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find("\nswitch_boards 0\nseed 3\nend 0 "), std::string::npos) << text;
+
+  game::Session again(nullptr, [] { return 1u; });
+  ASSERT_EQ(again.replay(path), std::nullopt);
+  again.show();
+  EXPECT_EQ(again.speed(), 85);
+  EXPECT_EQ(again.replay_all().text, "replay matches");
+  EXPECT_EQ(again.speed(), 70);
+  EXPECT_EQ(again.state().numpatterns, 3);  // the built-in patterns again
+  EXPECT_EQ(again.generation(), 4u);        // shown, and three new games
+  // Boards after show that no switch takes cannot be played.
+  write("zandovik-replay 3\nversion 1.0.0\nshow 0\nseed 3\nboard A\nadvance 10\n");
+  EXPECT_EQ(error_reading(), at(6, "boards that no 'switch_boards' takes"));
+  write("zandovik-replay 3\nversion 1.0.0\nspeed 0 50\nshow 0\n");
+  EXPECT_EQ(error_reading(), at(3, "a speed is 100, 85 or 70 percent, not 50"));
+  write(head + "show 0\nseed 3\nspeed 10 85\n");
+  EXPECT_EQ(error_reading(), at(5, "unknown line 'speed'"));
+}
+
+TEST_F(ReplayFile, ARecordingIsMadeOnlyWhenTheWindowShows) {
+  {
+    game::Session never(nullptr, [] { return 3u; });
+    ASSERT_TRUE(never.record(path, "1.0.0", nullptr));
+  }
+  EXPECT_NE(::access(path.c_str(), F_OK), 0) << "a start that failed left a recording";
+  // A path that cannot be made is said at once, before any window.
+  std::string said;
+  game::Session refused(nullptr, [] { return 3u; });
+  EXPECT_FALSE(refused.record(path + "/no/such", "1.0.0", [&](const std::string& s) { said = s; }));
+  EXPECT_EQ(said, "cannot record into " + path + "/no/such: No such file or directory");
 }
 
 TEST_F(ReplayFile, ABadBoardInARecordingIsNamedByTheRecordingsOwnLine) {
@@ -235,13 +294,13 @@ TEST_F(ReplayFile, ARecordingCutShortWhileItPlaysIsRefusedAndLinesAddedAreNotPla
   for (int t = 1; text.size() < 200000; ++t) text += "advance " + std::to_string(t) + "\n";
   write(text);
   game::Session added(nullptr, [] { return 1u; });
-  ASSERT_EQ(added.replay(path, "1.0.0"), std::nullopt);
+  ASSERT_EQ(added.replay(path), std::nullopt);
   std::ofstream(path, std::ios::app) << "advance 1\n";  // would go back in time
   EXPECT_EQ(added.replay_all().text, "replay matches (no closing line: the game was killed)");
   for (const std::size_t size : {150000u, 150001u}) {  // after a whole line, and within one
     write(text);
     game::Session cut(nullptr, [] { return 1u; });
-    ASSERT_EQ(cut.replay(path, "1.0.0"), std::nullopt);
+    ASSERT_EQ(cut.replay(path), std::nullopt);
     ASSERT_EQ(::truncate(path.c_str(), static_cast<off_t>(size)), 0);
     const auto o = cut.replay_all();
     EXPECT_TRUE(o.refused);

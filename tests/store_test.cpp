@@ -104,7 +104,7 @@ TEST(BestStore, TwoGamesWritingAtOnceKeepEachOthersEntries) {
   std::thread one(writer, 1), two(writer, 6);
   one.join();
   two.join();
-  const auto tables = app::store::read_tables(dir.path(), false, "");
+  const auto tables = app::store::read_tables(dir.path(), false);
   ASSERT_EQ(tables.size(), 1u);
   EXPECT_EQ(tables[0].table.entries.size(), 10u);
 }
@@ -120,7 +120,7 @@ TEST(BestStore, EnteringKeepsTheTopTenAndRemovesWhatFellOff) {
     EXPECT_EQ(app::store::enter_game(dir.path(), id, e, &error), std::optional<std::size_t>(1));
   }
   EXPECT_TRUE(error.isEmpty()) << error.toStdString();
-  const auto tables = app::store::read_tables(dir.path(), false, "");
+  const auto tables = app::store::read_tables(dir.path(), false);
   ASSERT_EQ(tables.size(), 1u);
   EXPECT_EQ(tables[0].table.entries.size(), 10u);
   EXPECT_FALSE(QFile::exists(dir.filePath("g1.rec")));
@@ -133,7 +133,7 @@ TEST(BestStore, EnteringKeepsTheTopTenAndRemovesWhatFellOff) {
   EXPECT_FALSE(QFile::exists(dir.filePath("low.rec")));
   EXPECT_TRUE(app::store::forget_game(dir.path(), id, "g12.rec", &error));
   EXPECT_FALSE(QFile::exists(dir.filePath("g12.rec")));
-  EXPECT_EQ(app::store::read_tables(dir.path(), false, "")[0].table.entries[0].score, 110);
+  EXPECT_EQ(app::store::read_tables(dir.path(), false)[0].table.entries[0].score, 110);
 }
 
 TEST(BestStore, ATableThatCannotBeReadIsNeverWrittenOver) {

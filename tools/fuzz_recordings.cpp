@@ -41,6 +41,10 @@ const std::vector<std::string> kRecordingLines = {
     "show nan",
     "check 1 -1",
     "key_down 1 99999 0",
+    "switch_boards 80",
+    "speed 90 70",
+    "speed 0 85",
+    "speed 95 50",
 };
 
 std::string mutate_line(std::mt19937& g, std::string s) {
@@ -73,7 +77,7 @@ bool fuzz_recordings(std::mt19937& g, long count, long& refused) {
   const std::regex refusal("^line 1: [^\\n]*" + std::string("zandovik-fuzz-") + "[^\\n]+\\n$");
   for (long i = 0; i < count; ++i) {
     std::ostringstream rec;
-    rec << (g() % 30 ? "zandovik-replay 2" : "zandovik-replay 1") << '\n';
+    rec << "zandovik-replay " << (g() % 30 ? 3 : 1 + g() % 2) << '\n';
     rec << (g() % 30 ? "version 1.0.0" : "version 0.1") << '\n';
     if (g() % 6 == 0) rec << "board B\nrow 00000000111100000000\n";
     if (g() % 10) rec << "show 0.5\nseed " << g() << '\n';

@@ -5,7 +5,7 @@ namespace zandovik::tools {
 using scene::Array;
 using scene::Named;
 
-std::vector<std::string> InvariantChecker::check(game::Runtime& rt) {
+std::vector<std::string> InvariantChecker::check(const game::Session& rt) {
   std::vector<std::string> broken;
   if (!rt.shown()) return broken;
   auto fail = [&](std::string what) { broken.push_back(std::move(what)); };

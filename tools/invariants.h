@@ -4,14 +4,14 @@
 #include <string>
 #include <vector>
 
-#include "game/runtime.h"
+#include "game/session.h"
 
 namespace zandovik::tools {
 
 class InvariantChecker {
  public:
   // Empty when all is well; otherwise one line per broken rule.
-  std::vector<std::string> check(game::Runtime& rt);
+  std::vector<std::string> check(const game::Session& rt);
 
  private:
   std::int32_t best_seen_ = 0;

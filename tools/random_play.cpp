@@ -5,20 +5,18 @@
 
 namespace zandovik::tools {
 
-using game::Runtime;
 using game::TimerId;
 using scene::Named;
 
 namespace {
 
-struct Session {
-  explicit Session(std::uint32_t seed)
-      : rng([seed] { return seed; }), rt(state, rng), pick(seed ^ 0x9e3779b9u) {
+struct Player {
+  explicit Player(std::uint32_t seed)
+      : rt(nullptr, [seed] { return seed; }), state(rt.state()), pick(seed ^ 0x9e3779b9u) {
     rt.show();
   }
-  game::GameState state{};
-  scene::Rng rng;
-  Runtime rt;
+  game::Session rt;
+  const game::GameState& state;
   InvariantChecker checker;
   std::mt19937 pick;
   PlayReport report;
@@ -72,7 +70,7 @@ constexpr std::array<int, 8> kGameKeys = {game::kKeyLeft,
 }  // namespace
 
 PlayReport random_play(std::uint32_t seed, std::uint64_t events) {
-  Session s(seed);
+  Player s(seed);
   while (s.report.events < events) {
     const int kind = s.below(100);
     const int code = s.below(4) == 0 ? s.below(256) : kGameKeys[s.below(8)];
@@ -87,10 +85,7 @@ PlayReport random_play(std::uint32_t seed, std::uint64_t events) {
       good = s.event("click", [&] { s.rt.click(b); });
     } else if (kind < 80) {
       const TimerId t = static_cast<TimerId>(s.below(3));
-      good = s.event("tick", [&] {
-        s.rt.tick(t);
-        s.rt.finish_stall();
-      });
+      good = s.event("tick", [&] { s.rt.tick(t); });
     } else if (kind < 99) {
       const double ms = s.below(300);
       good = s.event("run", [&] { s.rt.run_for(ms); });
@@ -103,7 +98,7 @@ PlayReport random_play(std::uint32_t seed, std::uint64_t events) {
 }
 
 PlayReport bot_play(std::uint32_t seed, double game_ms) {
-  Session s(seed);
+  Player s(seed);
   int held = 0;
   std::int64_t bonus_before = 0;
   double distracted_until = 0;

@@ -5,7 +5,7 @@
 #include <random>
 #include <string>
 
-#include "game/runtime.h"
+#include "game/session.h"
 #include "tools/invariants.h"
 
 namespace zandovik::tools {
@@ -23,9 +23,8 @@ struct PlayReport {
 };
 
 // A new game as the Game Over button starts it, whether or not it shows.
-inline void new_game(game::Runtime& rt) {
-  rt.scene().set_visible(rt.scene().get(scene::Named::gameover), true);
-  rt.click(scene::Named::gameover);
+inline void new_game(game::Session& session) {
+  session.switch_boards(nullptr);
 }
 
 // Random keys of every code and shift state, clicks, ticks, run steps and

@@ -10,14 +10,12 @@
 #include <sstream>
 #include <vector>
 
-#include "game/runtime.h"
 #include "game/session.h"
 #include "tools/fields.h"
 #include "tools/properties.h"
 
 namespace zandovik::tools {
 
-using game::Runtime;
 using game::TimerId;
 using nlohmann::json;
 using scene::Element;
@@ -63,12 +61,7 @@ struct Command {
 
 class Interpreter {
  public:
-  Interpreter(std::ostream& out)
-      : out_(out),
-        session_(nullptr, [this] { return seed_; }),
-        state_(session_.state()),
-        rng_(session_.rng()),
-        rt_(session_.runtime()) {}
+  Interpreter(std::ostream& out) : out_(out), session_(nullptr, [] { return kFirstSeed; }) {}
 
   static const std::vector<Command>& commands();
 
@@ -97,13 +90,13 @@ class Interpreter {
                ? "at least " + std::to_string(cmd->min_args)
                : std::to_string(cmd->min_args) + " to " + std::to_string(cmd->max_args)) +
           " argument(s), got " + std::to_string(args.size()) + "; usage: " + cmd->usage};
-    if (cmd->needs_window && !rt_.shown())
+    if (cmd->needs_window && !session_.shown())
       throw PathError{quote(name) + " needs the window: use 'show' first"};
     (this->*cmd->action)(args, rest);
   }
 
   void seed(const Args& a, const std::string&) {
-    seed_ = static_cast<std::uint32_t>(json_integer(parse_json(a[0]), 0, 4294967295LL));
+    session_.set_seed(static_cast<std::uint32_t>(json_integer(parse_json(a[0]), 0, 4294967295LL)));
   }
 
   void rnd(const Args& args, const std::string&) {
@@ -115,21 +108,21 @@ class Interpreter {
         throw PathError{"rnd value " + excerpt(a) + " is outside [0, 1)"};
       values.push_back(f);
     }
-    for (float f : values) rng_.script(f);
+    for (float f : values) session_.script_draw(f);
   }
 
   void show(const Args&, const std::string&) {
-    if (rt_.shown()) throw PathError{"the window is already shown"};
-    rt_.show();
+    if (session_.shown()) throw PathError{"the window is already shown"};
+    session_.show();
   }
 
   // The boards of a file, or of a set that ships with the game, in place of
-  // the built-in patterns for every window the script creates.
+  // the built-in patterns for every window the script creates; after show,
+  // a new game on them.
   void boards(const Args&, const std::string& name) {
-    if (rt_.shown()) throw PathError{"boards come before 'show': the window is built from them"};
     try {
       const auto path = game::boards_path(name, game::executable_dir());
-      session_.set_boards(std::make_shared<const game::BoardSet>(game::read_boards(path)));
+      session_.switch_boards(std::make_shared<const game::BoardSet>(game::read_boards(path)));
     } catch (const game::BoardError& e) {
       throw PathError{e.what()};
     }
@@ -138,10 +131,10 @@ class Interpreter {
   // A recording of a window's game, played headlessly from a fresh game:
   // every input, advance and seed as the window had them.
   void replay(const Args&, const std::string& path) {
-    if (rt_.shown()) throw PathError{"replay plays a game from its start: use it before 'show'"};
-    if (auto refused = session_.replay(path, ZANDOVIK_VERSION)) throw PathError{*refused};
+    if (session_.shown())
+      throw PathError{"replay plays a game from its start: use it before 'show'"};
+    if (auto refused = session_.replay(path)) throw PathError{*refused};
     const auto outcome = session_.replay_all();
-    rng_.set_seed_source([this] { return seed_; });
     if (outcome.refused) throw PathError{outcome.text};
     out_ << outcome.text << '\n';
   }
@@ -154,24 +147,23 @@ class Interpreter {
   }
   void keydown(const Args& a, const std::string&) {
     auto [code, shift] = key_args(a);
-    rt_.key_down(code, shift);
+    session_.key_down(code, shift);
   }
   void keyup(const Args& a, const std::string&) {
     auto [code, shift] = key_args(a);
-    rt_.key_up(code, shift);
+    session_.key_up(code, shift);
   }
 
   void click(const Args& a, const std::string&) {
     const auto button = button_named(a[0]);
     if (!button) throw PathError{"no button " + quote(a[0]) + " (pause, nextlevel, gameover)"};
-    if (!rt_.click(*button)) throw PathError{"button " + quote(a[0]) + " is hidden"};
+    if (!session_.click(*button)) throw PathError{"button " + quote(a[0]) + " is hidden"};
   }
 
   void tick(const Args& a, const std::string&) {
     const auto timer = timer_named(a[0]);
     if (!timer) throw PathError{"no timer " + quote(a[0]) + " (Timer1, Timer2, Timer3)"};
-    rt_.tick(*timer);
-    rt_.finish_stall();  // virtual time: a stall it asked for runs out now
+    session_.tick(*timer);  // virtual time: a stall it asks for runs out now
   }
 
   void run(const Args& a, const std::string&) {
@@ -179,13 +171,30 @@ class Interpreter {
     if (ms < 0 || ms > kMaxRunMs)
       throw PathError{"run takes 0 to " + std::to_string(static_cast<long>(kMaxRunMs)) +
                       " ms, got " + excerpt(a[0])};
-    rt_.run_for(ms);
+    session_.run_for(ms);
+  }
+
+  // A new game at this speed; before show, the speed the game starts at.
+  void speed(const Args& a, const std::string&) {
+    const auto percent = static_cast<int>(json_integer(parse_json(a[0]), 0, 100));
+    if (!session_.set_speed(percent))
+      throw PathError{"a speed is 100, 85 or 70 percent, not " + excerpt(a[0])};
   }
 
   void set_cmd(const Args&, const std::string& rest) {
     auto space = rest.find_first_of(" \t");
-    set(rest.substr(0, space), parse_json(trim(rest.substr(space))));
-    rt_.sync_timers();  // written from outside a handler
+    const std::string path = rest.substr(0, space);
+    const json value = parse_json(trim(rest.substr(space)));
+    // Written from outside a handler: interval writes take effect as a handler's would.
+    std::optional<PathError> refused;
+    session_.edit([&](game::GameState& state, scene::Scene* ui) {
+      try {
+        set(path, value, state, ui);
+      } catch (const PathError& e) {
+        refused = e;
+      }
+    });
+    if (refused) throw *refused;
   }
 
   void get_cmd(const Args& a, const std::string&) { out_ << get(a[0]).dump() << '\n'; }
@@ -195,7 +204,7 @@ class Interpreter {
   // The cues made since the last `cues`; a brick hit carries the hits left.
   void cues_cmd(const Args&, const std::string&) {
     json a = json::array();
-    for (const auto& [c, value] : rt_.take_cues())
+    for (const auto& [c, value] : session_.take_cues())
       a.push_back(c == game::Cue::brick ? std::string("brick:") + std::to_string(value)
                                         : std::string(game::cue_name(c)));
     out_ << a.dump() << '\n';
@@ -222,20 +231,20 @@ class Interpreter {
   }
 
   json special(const std::string& name) {
-    if (name == "time_ms") return rt_.now();
-    if (name == "draws") return rng_.draws();
-    if (name == "stalls") return rt_.stalls();
+    if (name == "time_ms") return session_.now();
+    if (name == "draws") return session_.draws();
+    if (name == "stalls") return session_.stalls();
     return nullptr;
   }
 
   const Element& element(const Path& p) {
-    if (!rt_.shown()) throw PathError{"elements exist only after 'show'"};
+    if (!session_.shown()) throw PathError{"elements exist only after 'show'"};
     std::string full = p.name;
     if (p.has_args) {
       if (p.args.size() != 1) throw PathError{"an element takes one index"};
       full += "(" + std::to_string(p.args[0]) + ")";
     }
-    const Element* e = rt_.scene().find_by_name(full);
+    const Element* e = session_.scene().find_by_name(full);
     if (!e) throw PathError{"no element " + quote(full)};
     return *e;
   }
@@ -253,16 +262,17 @@ class Interpreter {
     if (p.prop.empty()) {
       if (!p.has_args) {
         if (p.name == "caption") {
-          if (!rt_.shown()) throw PathError{"the window does not exist yet"};
-          return rt_.scene().window_caption();
+          if (!session_.shown()) throw PathError{"the window does not exist yet"};
+          return session_.scene().window_caption();
         }
         json s = special(p.name);
         if (!s.is_null()) return s;
       }
       const Field* whole = find_field(p.name);
-      if (whole && whole->dims > 0 && !p.has_args) return whole->dump(state_);
+      if (whole && whole->dims > 0 && !p.has_args) return whole->dump(session_.state());
       const Field& f = field(p);
-      return f.get(state_, p.args.size() > 0 ? p.args[0] : 0, p.args.size() > 1 ? p.args[1] : 0);
+      return f.get(session_.state(), p.args.size() > 0 ? p.args[0] : 0,
+                   p.args.size() > 1 ? p.args[1] : 0);
     }
     const Element& e = element(p);
     const Property* prop = find_property(p.prop);
@@ -271,20 +281,20 @@ class Interpreter {
     return prop->get(e);
   }
 
-  void set(const std::string& text, const json& v) {
+  void set(const std::string& text, const json& v, game::GameState& state, scene::Scene* ui) {
     Path p = parse_path(text);
     if (p.prop.empty()) {
       if (!p.has_args) {
         if (p.name == "caption") {
-          if (!rt_.shown()) throw PathError{"the window does not exist yet"};
+          if (!ui) throw PathError{"the window does not exist yet"};
           if (!v.is_string()) throw PathError{"the caption is a text in quotes"};
-          rt_.scene().set_window_caption(v.get<std::string>());
+          ui->set_window_caption(v.get<std::string>());
           return;
         }
         if (!special(p.name).is_null()) throw PathError{quote(p.name) + " is read only"};
       }
       const Field& f = field(p);
-      f.set(state_, p.args.size() > 0 ? p.args[0] : 0, p.args.size() > 1 ? p.args[1] : 0, v);
+      f.set(state, p.args.size() > 0 ? p.args[0] : 0, p.args.size() > 1 ? p.args[1] : 0, v);
       return;
     }
     const Element& e = element(p);
@@ -292,15 +302,15 @@ class Interpreter {
     if (!prop || !prop->writable(e))
       throw PathError{"element " + quote(e.full_name()) + " has no settable property " +
                       quote(p.prop)};
-    prop->set(rt_.scene(), e, v);
+    prop->set(*ui, e, v);
   }
 
   json dump() {
     json state;
-    for (const auto& f : all_fields()) state[f.name] = f.dump(state_);
+    for (const auto& f : all_fields()) state[f.name] = f.dump(session_.state());
     json elements = json::object();
     json order = json::array();
-    for (const Element* e : rt_.scene().front_to_back()) {
+    for (const Element* e : session_.scene().front_to_back()) {
       elements[e->full_name()] = element_json(*e);
       order.push_back(e->full_name());
     }
@@ -308,19 +318,18 @@ class Interpreter {
     j["state"] = std::move(state);
     j["elements"] = std::move(elements);
     j["order"] = std::move(order);
-    j["caption"] = rt_.scene().window_caption();
-    j["time_ms"] = rt_.now();
-    j["draws"] = rng_.draws();
-    j["stalls"] = rt_.stalls();
+    j["caption"] = session_.scene().window_caption();
+    j["time_ms"] = session_.now();
+    j["draws"] = session_.draws();
+    j["stalls"] = session_.stalls();
     return j;
   }
 
+  // The seed Randomize gets until a script says `seed`.
+  static constexpr std::uint32_t kFirstSeed = 1;
+
   std::ostream& out_;
-  std::uint32_t seed_ = 1;
   game::Session session_;
-  game::GameState& state_;
-  scene::Rng& rng_;
-  Runtime& rt_;
 };
 
 const std::vector<Command>& Interpreter::commands() {
@@ -329,8 +338,12 @@ const std::vector<Command>& Interpreter::commands() {
       {"seed", "seed N (the seed Randomize uses; default 1)", 1, 1, false, &I::seed},
       {"rnd", "rnd V1 V2 ... (values in [0, 1) for the next draws)", 1, SIZE_MAX, false, &I::rnd},
       {"show", "show (create the window: Form_Load runs)", 0, 0, false, &I::show},
-      {"boards", "boards FILE|NAME (play a board file's or a shipped set's boards; before show)", 1,
-       SIZE_MAX, false, &I::boards},
+      {"boards",
+       "boards FILE|NAME (play a board file's or a shipped set's boards; after show, a new game "
+       "on them)",
+       1, SIZE_MAX, false, &I::boards},
+      {"speed", "speed 100|85|70 (the game speed in percent; after show, a new game at it)", 1, 1,
+       false, &I::speed},
       {"replay", "replay FILE (play a recording of the window's from the start)", 1, SIZE_MAX,
        false, &I::replay},
       {"keydown", "keydown CODE [SHIFT]", 1, 2, true, &I::keydown},

@@ -37,9 +37,7 @@ long resident_kib() {
 // A thousand new games in a row, each re-creating the window: memory must
 // stay flat.
 int new_games(long count) {
-  zandovik::game::GameState state{};
-  zandovik::scene::Rng rng([] { return 3u; });
-  zandovik::game::Runtime rt(state, rng);
+  zandovik::game::Session rt(nullptr, [] { return 3u; });
   rt.show();
   for (int i = 0; i < 50; ++i) zandovik::tools::new_game(rt);  // let the allocator settle
   const long before = resident_kib();

@@ -58,9 +58,7 @@ void PadInput::read() {
   // After a stall (a ball put back on the paddle), or once the keys or the
   // pointer took over, a held direction counts only once let go and
   // pressed again: the player launches a resting ball.
-  const bool overruled = arrow_.overruled(Device::pad);
-  if (session_.runtime().stalls() != stalls_seen_ || overruled) {
-    stalls_seen_ = session_.runtime().stalls();
+  if (arrow_.must_wait(Device::pad, session_.stalls())) {
     if (dir_ != 0) wait_ = true;
     dir_ = 0;
   }

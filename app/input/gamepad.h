@@ -41,7 +41,6 @@ class PadInput : public QObject {
   int count_ = 0;      // pads plugged in at the last read
   int dir_ = 0;        // the direction the pads hold: -1, 0, 1
   bool wait_ = false;  // overruled or across a stall: wait until let go
-  std::uint64_t stalls_seen_ = 0;
 };
 
 }  // namespace zandovik::app

@@ -41,6 +41,11 @@ bool HeldArrow::overruled(Device by) {
   return std::exchange(overruled_[static_cast<std::size_t>(by)], false);
 }
 
+bool HeldArrow::must_wait(Device by, std::uint64_t stalls) {
+  const bool stalled = std::exchange(stalls_seen_[static_cast<std::size_t>(by)], stalls) != stalls;
+  return overruled(by) || stalled;
+}
+
 void HeldArrow::release(double now) {
   if (busy_ || holder_ < 0) return;
   busy_ = true;

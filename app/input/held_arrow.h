@@ -5,6 +5,7 @@
 // steers, and a key the player presses lets go of it, whatever held it.
 // A device so overruled steers again only after new motion of its own.
 #include <array>
+#include <cstdint>
 #include <functional>
 
 #include "game/runtime.h"
@@ -24,6 +25,10 @@ class HeldArrow {
   void let_go(double now);
   // Whether `by` was overruled since it last asked.
   bool overruled(Device by);
+  // Whether `by` must wait for new motion of its own before it steers:
+  // it was overruled, or a stall put the ball back (`stalls`, the
+  // session's count, moved on) since it last asked.
+  bool must_wait(Device by, std::uint64_t stalls);
   // The direction held for `by`: -1, 0 or 1.
   int held(Device by) const { return holder_ == static_cast<int>(by) ? dir_ : 0; }
 
@@ -36,6 +41,7 @@ class HeldArrow {
   int dir_ = 0;
   bool busy_ = false;  // feeding: what the input sets off waits
   std::array<bool, 2> overruled_{};
+  std::array<std::uint64_t, 2> stalls_seen_{};
 };
 
 }  // namespace zandovik::app

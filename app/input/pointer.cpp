@@ -46,8 +46,7 @@ void Pointer::moved(QPointF pos) {
 void Pointer::aim_at(QPointF pos) {
   if (session_.replaying() || !session_.play_runs() || !board().contains(pos)) return;
   steer_.aim(viewport().to_twips(ratio().device(pos)).x());
-  stalls_aimed_ = session_.runtime().stalls();
-  arrow_.overruled(Device::pointer);  // new motion of its own
+  arrow_.must_wait(Device::pointer, session_.stalls());  // new motion of its own
   steer();
 }
 
@@ -108,12 +107,10 @@ void Pointer::steer() {
   steering_ = true;
   // After a pause, a stall, a ball put back on the paddle, or the keys or a
   // pad taking over, the paddle waits for new motion.
-  if (arrow_.overruled(Device::pointer) || !session_.play_runs() ||
-      session_.runtime().stalls() != stalls_aimed_)
-    steer_.drop();
+  if (arrow_.must_wait(Device::pointer, session_.stalls()) || !session_.play_runs()) steer_.drop();
   const auto& paddle = session_.scene().get(Named::paddle);
   arrow_.hold(Device::pointer,
-              steer_.decide(paddle.left + paddle.width / 2.0, 2 * session_.state().speed),
+              steer_.decide(paddle.left + paddle.width / 2.0, game::paddle_step(session_.state())),
               clock_.now());
   if (cursor_hidden_ && !session_.play_runs()) show_cursor({-1, -1});
   steering_ = false;

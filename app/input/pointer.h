@@ -65,7 +65,6 @@ class Pointer {
   const game::Clock& clock_;
   HeldArrow::Feed click_;
   PointerSteer steer_;
-  std::uint64_t stalls_aimed_ = 0;
   bool steering_ = false, cursor_hidden_ = false;
   std::optional<scene::Named> pressed_;
 };

@@ -47,7 +47,7 @@ BestDialog::~BestDialog() {
 void BestDialog::load() {
   tabs_.clear();
   views_.clear();
-  tables_ = store::read_tables(folder_, false, ZANDOVIK_VERSION);
+  tables_ = store::read_tables(folder_, false);
   filling_ = true;
   for (std::size_t t = 0; t < tables_.size(); ++t) {
     const auto& shown = tables_[t];
@@ -98,7 +98,7 @@ void BestDialog::load() {
   std::thread([copy = std::move(copy), folder = folder_, alive = alive_, self = this]() mutable {
     for (auto& t : copy)
       for (const auto& e : t.table.entries)
-        t.proofs.push_back(game::verify_entry(e, folder.toStdString(), ZANDOVIK_VERSION));
+        t.proofs.push_back(game::verify_entry(e, folder.toStdString()));
     QMetaObject::invokeMethod(qApp, [copy = std::move(copy), alive, self]() mutable {
       if (*alive) self->show_proofs(std::move(copy));
     });

@@ -2,7 +2,7 @@
 
 #include "app/modules/modules.h"
 #include "app/modules/sound_module.h"
-#include "app/shell/identity.h"
+#include "app/system/identity.h"
 
 namespace zandovik::app {
 

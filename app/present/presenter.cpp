@@ -25,7 +25,7 @@ void Presenter::changed(const game::Woke& woke) {
   if (!session_.shown()) return;
   const auto& scene = session_.scene();
   if (scene.window_caption_writes() != caption_writes_seen_ ||
-      session_.runtime().generation() != generation_seen_) {
+      session_.generation() != generation_seen_) {
     caption_writes_seen_ = scene.window_caption_writes();
     window_->setWindowTitle(QString::fromStdString(scene.window_caption()));
   }
@@ -35,11 +35,11 @@ void Presenter::changed(const game::Woke& woke) {
 
 void Presenter::push_dirty() {
   // What changed is kept for the painter: taking it changes no rule.
-  auto& scene = session_.runtime().scene();
-  auto dirty = scene.take_dirty();
-  const bool buttons = scene.take_buttons_changed();
-  if (session_.runtime().generation() != generation_seen_) {
-    generation_seen_ = session_.runtime().generation();
+  const auto& scene = session_.scene();
+  auto dirty = session_.take_dirty();
+  const bool buttons = session_.take_buttons_changed();
+  if (session_.generation() != generation_seen_) {
+    generation_seen_ = session_.generation();
     dirty.all = true;
   }
   pacer_.schedule(dirty.all ? QRegion(window_->rect())
@@ -51,8 +51,8 @@ void Presenter::push_dirty() {
 // still, exactly where the rules have them.
 void Presenter::observe_motion(const game::Woke& woke) {
   const auto& scene = session_.scene();
-  if (motion_generation_ != session_.runtime().generation()) {
-    motion_generation_ = session_.runtime().generation();
+  if (motion_generation_ != session_.generation()) {
+    motion_generation_ = session_.generation();
     drawn_.clear();  // those elements are gone; the whole window repaints
     motion_ = Motion();
   }

@@ -16,8 +16,6 @@
 #include "app/present/fonts.h"
 #include "app/shell/display.h"
 #include "app/shell/environment.h"
-#include "app/shell/identity.h"
-#include "app/shell/memory.h"
 #include "app/shell/menu_wiring.h"
 #include "app/shell/messages.h"
 #include "app/shell/options.h"
@@ -28,6 +26,8 @@
 #include "app/store/config.h"
 #include "app/store/folders.h"
 #include "app/store/keeper.h"
+#include "app/system/identity.h"
+#include "app/system/memory.h"
 #include "app/window/window.h"
 #include "game/boards.h"
 
@@ -88,7 +88,7 @@ int main(int argc, char** argv) {
       std::printf("zandovik %s\n", ZANDOVIK_VERSION);
       return finish_output();
     case app::CommandLine::Action::best:
-      zandovik::app::store::print_best(zandovik::app::store::best_dir(), ZANDOVIK_VERSION);
+      zandovik::app::store::print_best(zandovik::app::store::best_dir());
       return finish_output();
     case app::CommandLine::Action::usage_error:
       std::fprintf(stderr, "%s\n", app::kUsage);
@@ -112,7 +112,7 @@ int main(int argc, char** argv) {
   auto play = std::make_unique<app::Play>();
   if (!line.boards.empty()) {
     try {
-      play->session.set_boards(
+      play->session.switch_boards(
           std::make_shared<const zandovik::game::BoardSet>(zandovik::game::read_boards(
               zandovik::game::boards_path(line.boards, zandovik::game::executable_dir()))));
     } catch (const zandovik::game::BoardError& e) {
@@ -124,7 +124,7 @@ int main(int argc, char** argv) {
   kept.options.boards = QString::fromStdString(line.boards);
   play->escape_closes = line.trial;
   if (line.replay) {
-    if (auto refused = play->session.replay(*line.replay, ZANDOVIK_VERSION)) {
+    if (auto refused = play->session.replay(*line.replay)) {
       std::fprintf(stderr, "zandovik: %s\n", refused->c_str());
       return 1;
     }
@@ -156,8 +156,10 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "zandovik: %s\n", e.c_str());
     });
   if (keep) {
+    play->session.set_speed(kept.options.speed);
     play->keeper = std::make_unique<app::store::Keeper>(
-        play->session, ZANDOVIK_VERSION, app::store::TableId{app::store::set_of(line.boards), 100});
+        play->session, ZANDOVIK_VERSION,
+        app::store::TableId{app::store::set_of(line.boards), play->session.speed()});
     if (!play->keeper->start(line.record.value_or(""))) play->keeper.reset();
   }
 

@@ -9,6 +9,7 @@
 #include "app/store/best_store.h"
 #include "app/store/folders.h"
 #include "app/window/window.h"
+#include "game/boards.h"
 
 namespace zandovik::app {
 
@@ -19,6 +20,7 @@ struct Wiring {
   store::Options options;
 
   store::Options now() {
+    options.speed = window.session().speed();
     options.sound = window.sound_on();
     options.full_screen = window.isFullScreen();
     return options;
@@ -79,15 +81,35 @@ std::unique_ptr<menu::GameMenu> attach_menu(GameWindow& window, const store::Opt
   };
   h.set_keep = [w](bool on) { w->set_keep(on); };
   h.play_boards = [w](const QString& spec) {
-    // Until the session switches sets within a run, a new run plays the
-    // set: the one in play ends as at a close.
+    game::Session& session = w->window.session();
+    std::shared_ptr<const game::BoardSet> boards;
+    if (!spec.isEmpty()) {
+      try {
+        boards = std::make_shared<const game::BoardSet>(
+            game::read_boards(game::boards_path(spec.toStdString(), game::executable_dir())));
+      } catch (const game::BoardError& e) {
+        QMessageBox::warning(&w->window, QObject::tr("Boards"), QString::fromUtf8(e.what()));
+        return false;
+      }
+    }
+    // The game on ends in its own table before the new one starts.
+    if (auto& keeper = w->window.play().keeper)
+      keeper->switch_table({store::set_of(spec.toStdString()), session.speed()});
+    session.switch_boards(std::move(boards));
     w->options.boards = spec;
     w->changed();
-    QStringList args;
-    if (!spec.isEmpty()) args << "--boards" << spec;
-    if (!QProcess::startDetached(QCoreApplication::applicationFilePath(), args)) return false;
-    w->window.close();
+    w->window.changed();
     return true;
+  };
+  h.set_speed = [w](int percent) {
+    game::Session& session = w->window.session();
+    if (percent == session.speed()) return;
+    if (auto& keeper = w->window.play().keeper)
+      keeper->switch_table({store::set_of(w->options.boards.toStdString()), percent});
+    if (!session.set_speed(percent)) return;
+    w->options.speed = percent;
+    w->changed();
+    w->window.changed();
   };
   return std::make_unique<menu::GameMenu>(&window, std::move(h));
 }

@@ -98,8 +98,7 @@ std::optional<TableId> table_of_file(const QString& file_name) {
   return TableId{stem.left(dash), speed};
 }
 
-std::vector<ShownTable> read_tables(const QString& folder, bool verify,
-                                    const std::string& version) {
+std::vector<ShownTable> read_tables(const QString& folder, bool verify) {
   std::vector<ShownTable> out;
   const QDir dir(folder);
   for (const QString& name :
@@ -121,7 +120,7 @@ std::vector<ShownTable> read_tables(const QString& folder, bool verify,
     }
     if (verify)
       for (const auto& e : t.table.entries)
-        t.proofs.push_back(game::verify_entry(e, folder.toStdString(), version));
+        t.proofs.push_back(game::verify_entry(e, folder.toStdString()));
     out.push_back(std::move(t));
   }
   std::stable_sort(out.begin(), out.end(), [](const ShownTable& a, const ShownTable& b) {
@@ -177,8 +176,8 @@ void forget_all(const QString& folder) {
     dir.remove(name);
 }
 
-void print_best(const QString& folder, const std::string& version) {
-  for (const ShownTable& t : read_tables(folder, true, version)) {
+void print_best(const QString& folder) {
+  for (const ShownTable& t : read_tables(folder, true)) {
     if (!t.problem.isEmpty()) {
       std::fprintf(stderr, "zandovik: %s\n", qPrintable(t.problem));
       continue;

@@ -33,7 +33,7 @@ struct ShownTable {
   QString problem;                  // the file could not be read
 };
 // Every table in `folder`, by set then speed; `verify` replays every entry.
-std::vector<ShownTable> read_tables(const QString& folder, bool verify, const std::string& version);
+std::vector<ShownTable> read_tables(const QString& folder, bool verify);
 
 // Puts a finished game in its table. `recording` is a closed recording in
 // the folder already; it stays only if the game entered (the rank), and is
@@ -50,6 +50,6 @@ void forget_all(const QString& folder);
 
 // `zandovik --best`: every table on standard output, one game a line,
 // TAB-separated; a bad table named on standard error. Untranslated.
-void print_best(const QString& folder, const std::string& version);
+void print_best(const QString& folder);
 
 }  // namespace zandovik::app::store

@@ -13,8 +13,8 @@
 
 #include "app/input/keys.h"
 #include "app/present/fonts.h"
-#include "app/shell/identity.h"
-#include "app/shell/memory.h"
+#include "app/system/identity.h"
+#include "app/system/memory.h"
 
 namespace zandovik::app {
 
@@ -29,7 +29,7 @@ GameWindow::GameWindow(std::unique_ptr<Play> play, bool smooth)
       pointer_(this, session(), arrow_, play_->clock, [this](const game::Input& in) { feed(in); }),
       pads_(this, session(), arrow_, play_->clock, [this](const game::Input& in) { feed(in); }),
       present_(this, session(), play_->clock, smooth) {
-  runtime().set_on_cue([this](game::Cue c, int value) {
+  session().set_on_cue([this](game::Cue c, int value) {
     if (sound_ && !muted_) sound_->play(c, value);
   });
   setWindowTitle(scene::kInitialCaption);
@@ -69,8 +69,13 @@ void GameWindow::after(const game::Woke& woke) {
           qApp, [] { QCoreApplication::exit(1); }, Qt::QueuedConnection);
     }
   }
+  // The game speed: the clock runs slower, so a wait on it is longer.
+  if (play_->clock.scale() != session().time_scale())
+    play_->clock.set_scale(session().time_scale());
   if (auto due = session().next_wake()) {
-    tick_timer_.start(game::wait_ms(*due, now()));
+    const double scale = play_->clock.scale();
+    tick_timer_.start(scale == 1 ? game::wait_ms(*due, now())
+                                 : game::wait_ms(*due / scale, now() / scale));
   } else {
     tick_timer_.stop();
   }

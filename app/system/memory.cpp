@@ -1,4 +1,4 @@
-#include "app/shell/memory.h"
+#include "app/system/memory.h"
 
 #include <malloc.h>
 #include <sys/resource.h>

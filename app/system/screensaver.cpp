@@ -1,4 +1,4 @@
-#include "app/shell/screensaver.h"
+#include "app/system/screensaver.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>

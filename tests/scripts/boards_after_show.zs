@@ -1,2 +1,0 @@
-show
-boards ./two.boards
