@@ -56,7 +56,7 @@ close_game "Keep off"
 
 # --- The menu: F10 and a right click -----------------------------------------
 start_game
-xdotool key Right
+xdotool keydown Right sleep 0.3 keyup Right
 wait_for 5 is_not_colour 4267 6706 "0 0 255"
 xdotool key F10
 if wait_for 5 menu_open; then ok "F10 opens the menu"; else not_ok "F10 opens no menu"; fi
@@ -109,7 +109,7 @@ head -c 300 /dev/urandom >"$XDG_CONFIG_HOME/zandovik/zandovik.conf"
 cp "$XDG_CONFIG_HOME/zandovik/zandovik.conf" "$work/garbage"
 xdotool mousemove 5 5  # off the board, where the pointer would steer
 start_game
-xdotool key Right
+xdotool keydown Right sleep 0.3 keyup Right
 if wait_for 5 is_not_colour 4267 6706 "0 0 255" && [ "$(grep -c zandovik.conf "$work/game.log")" -eq 1 ]; then
   ok "a garbage config: one line and a playing game"
 else
