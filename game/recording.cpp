@@ -1,5 +1,6 @@
 // Reading a recording: opened once, checked whole, then read again line by
-// line as it plays. Memory holds the seeds and the boards, never the lines.
+// line as it plays. Memory holds the seeds and the boards in play, never the
+// lines.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -143,7 +144,7 @@ std::unique_ptr<RecordingFile> RecordingFile::open(const std::string& path) {
     throw ReplayError("cannot read " + path + ": larger than any recording");
   ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
 
-  // The whole file once: every line checked, the seeds and boards kept.
+  // The whole file once: every line checked, the seeds kept.
   bool had_end = false;
   while (auto l = f->next()) {
     if (l->second.kind == ReplayLine::Kind::seed) f->seeds.push_back(l->second.seed);

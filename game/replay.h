@@ -116,7 +116,7 @@ class Recorder {
 };
 
 // A recording, checked whole when opened and then read as a stream while it
-// plays: memory holds its seeds and boards, never its lines. Only a plain
+// plays: memory holds its seeds and the boards in play, never its lines. Only a plain
 // file is read (checked on the opened descriptor).
 class RecordingFile {
  public:

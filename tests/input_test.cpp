@@ -239,6 +239,18 @@ TEST(HeldArrow, WhoeverMovesLastSteersAndTheArrowBeforeIsLetGoFirst) {
   EXPECT_EQ(log.arrow.held(HeldArrow::Device::pad), 0);
 }
 
+TEST(HeldArrow, ADeviceWaitsForNewMotionOnceOverruledOrAfterAStall) {
+  ArrowLog log;
+  const auto pad = HeldArrow::Device::pad, pointer = HeldArrow::Device::pointer;
+  EXPECT_FALSE(log.arrow.must_wait(pad, 0));
+  EXPECT_TRUE(log.arrow.must_wait(pad, 1)) << "a ball was put back";
+  EXPECT_FALSE(log.arrow.must_wait(pad, 1)) << "told once";
+  log.arrow.hold(pointer, 1, 10);
+  EXPECT_TRUE(log.arrow.must_wait(pad, 1)) << "the pointer took over";
+  EXPECT_TRUE(log.arrow.must_wait(pointer, 1)) << "each device keeps its own count";
+  EXPECT_FALSE(log.arrow.must_wait(pointer, 1));
+}
+
 TEST(HeldArrow, AKeyInTheWindowLetsGoOfThePointersArrow) {
   GameWindow w;
   w.resize(568, 489);
