@@ -183,9 +183,16 @@ void print_best(const QString& folder) {
       continue;
     }
     const QByteArray set = t.id.set.toUtf8();
-    for (std::size_t i = 0; i < t.table.entries.size(); ++i) {
+    // A game that does not prove itself is never counted as the best: the
+    // verified rank first, in their order.
+    std::vector<std::size_t> order(t.table.entries.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::stable_partition(order.begin(), order.end(),
+                          [&](std::size_t i) { return t.proofs[i].verified; });
+    for (std::size_t rank = 0; rank < order.size(); ++rank) {
+      const std::size_t i = order[rank];
       const auto& e = t.table.entries[i];
-      std::printf("%s\t%d\t%zu\t%lld\t%lld\t%s\t%s\t%s\n", set.constData(), t.id.speed, i + 1,
+      std::printf("%s\t%d\t%zu\t%lld\t%lld\t%s\t%s\t%s\n", set.constData(), t.id.speed, rank + 1,
                   static_cast<long long>(e.score), static_cast<long long>(e.level), e.name.c_str(),
                   e.when.c_str(), t.proofs[i].verified ? "verified" : "not verified");
     }
