@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <iterator>
@@ -368,13 +369,25 @@ std::string boards_path(const std::string& name_or_path, const std::string& buil
   if (!bare) return name;
   for (const ShippedSet& set : shipped_board_sets(build_dir))
     if (set.name == name) return set.path;
+  // Then the player's own sets.
+  std::error_code ec;
+  const std::string mine = player_boards_dir() + "/" + name + ".boards";
+  if (std::filesystem::exists(mine, ec)) return mine;
   // Never a stray file of the folder the game was started in: a file is
   // named as one, with a '/' or its .boards.
   std::string why = "no shipped set named " + printable_name(name);
-  std::error_code ec;
   if (std::filesystem::exists(name, ec))
     why += " (for the file of that name, say " + printable_name("./" + name) + ")";
   throw BoardError(why, 0, why);
+}
+
+std::string player_boards_dir() {
+  // As the toolkit finds its data folder: XDG_DATA_HOME when it is an
+  // absolute path, else ~/.local/share.
+  const char* data = std::getenv("XDG_DATA_HOME");
+  if (data && data[0] == '/') return std::string(data) + "/zandovik/boards";
+  const char* home = std::getenv("HOME");
+  return std::string(home ? home : "") + "/.local/share/zandovik/boards";
 }
 
 std::vector<ShippedSet> shipped_board_sets(const std::string& build_dir) {

@@ -80,10 +80,12 @@ std::optional<std::string> set_problem(const BoardSet& set);
 // Where `--boards NAME` and the driver's `boards NAME` find a set that
 // ships with the game: a bare name (no '/', not ending in ".boards") is
 // BUILD_DIR/boards/NAME.boards if that exists, else the installed
-// .../games/zandovik/boards/NAME.boards if that exists; a bare name found in
-// neither throws BoardError ("no shipped set named NAME"). Anything else is
-// a path.
+// .../games/zandovik/boards/NAME.boards if that exists, else the player's
+// PLAYER_DIR/NAME.boards if that exists; a bare name found in none throws
+// BoardError ("no shipped set named NAME"). Anything else is a path.
 std::string boards_path(const std::string& name_or_path, const std::string& build_dir);
+// The player's board folder: $XDG_DATA_HOME/zandovik/boards.
+std::string player_boards_dir();
 // The sets that ship with the game, found where boards_path finds them,
 // each once (the build's first), sorted by name.
 struct ShippedSet {

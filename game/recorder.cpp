@@ -7,9 +7,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <condition_variable>
 #include <cstring>
+#include <deque>
 #include <mutex>
 #include <thread>
 
@@ -23,6 +25,54 @@ namespace {
 // Lines waiting for the disk: minutes of play. A disk that falls this far
 // behind ends the recording rather than the game's memory.
 constexpr std::size_t kMaxPendingBytes = 4u << 20;
+
+bool write_all(int fd, const char* data, std::size_t size, std::string& err) {
+  for (std::size_t done = 0; done < size;) {
+    const ssize_t n = ::write(fd, data + done, size - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      err = n < 0 ? std::strerror(errno) : "nothing written";
+      return false;
+    }
+    done += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+// The first `size` bytes of `from` and then `tail`, into a new file `to`;
+// nothing is left of `to` if that fails. The error, or "".
+std::string copy_closed(const std::string& from, std::uint64_t size, const std::string& tail,
+                        const std::string& to) {
+  const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
+  if (in < 0) return from + ": " + std::strerror(errno);
+  const int out = ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0644);
+  if (out < 0) {
+    const std::string err = to + ": " + std::strerror(errno);
+    ::close(in);
+    return err;
+  }
+  std::string err;
+  char buf[1 << 16];
+  for (std::uint64_t left = size; left > 0 && err.empty();) {
+    const ssize_t n = ::read(in, buf, std::min<std::uint64_t>(sizeof buf, left));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      err = n < 0 ? std::strerror(errno) : "the recording is shorter than written";
+      break;
+    }
+    left -= static_cast<std::uint64_t>(n);
+    write_all(out, buf, static_cast<std::size_t>(n), err);
+  }
+  if (err.empty()) write_all(out, tail.data(), tail.size(), err);
+  if (err.empty() && ::fsync(out) != 0) err = std::strerror(errno);
+  ::close(in);
+  if (::close(out) != 0 && err.empty()) err = std::strerror(errno);
+  if (!err.empty()) {
+    ::unlink(to.c_str());
+    return to + ": " + err;
+  }
+  return {};
+}
 }  // namespace
 
 struct Recorder::Writer {
@@ -34,6 +84,13 @@ struct Recorder::Writer {
   bool stop = false, writing = false;
   std::string error;  // set once, by either thread
   std::thread thread;
+  std::uint64_t accepted = 0, written = 0;  // bytes put, bytes on disk
+  struct Copy {
+    std::uint64_t upto;  // the bytes of the recording it holds
+    std::string path, tail;
+    std::function<void(const std::string&)> done;
+  };
+  std::deque<Copy> copies;
 
   ~Writer() { finish(); }
 
@@ -44,30 +101,31 @@ struct Recorder::Writer {
   void run() {
     std::unique_lock lock(m);
     for (;;) {
-      wake.wait(lock, [&] { return stop || !pending.empty(); });
-      if (pending.empty() && stop) break;
+      wake.wait(lock, [&] { return stop || !pending.empty() || !copies.empty(); });
       std::string out = std::move(pending);
       pending.clear();
       writing = true;
       lock.unlock();
       std::string err;
-      for (std::size_t done = 0; done < out.size();) {
-        const ssize_t n = ::write(fd, out.data() + done, out.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-          err = n < 0 ? std::strerror(errno) : "nothing written";
-          break;
-        }
-        done += static_cast<std::size_t>(n);
-      }
+      write_all(fd, out.data(), out.size(), err);
       lock.lock();
       writing = false;
+      if (err.empty()) written += out.size();
       if (!err.empty()) {
         fail(err);
         stop = true;
         pending.clear();
       }
-      if (!err.empty()) break;
+      // Copies wait for their bytes; once the recording failed, none come.
+      while (!copies.empty() && (copies.front().upto <= written || !error.empty())) {
+        Copy c = std::move(copies.front());
+        copies.pop_front();
+        const std::string failed = error;
+        lock.unlock();
+        c.done(failed.empty() ? copy_closed(path, c.upto, c.tail, c.path) : failed);
+        lock.lock();
+      }
+      if (stop && pending.empty() && copies.empty()) break;
     }
   }
 
@@ -83,8 +141,22 @@ struct Recorder::Writer {
       return false;
     }
     pending += line;
+    accepted += line.size();
     wake.notify_all();
     return true;
+  }
+
+  void copy(Copy c) {
+    std::unique_lock lock(m);
+    if (!error.empty() || stop) {
+      const std::string failed = error.empty() ? "the recording has ended" : error;
+      lock.unlock();
+      c.done(failed);
+      return;
+    }
+    c.upto = accepted;
+    copies.push_back(std::move(c));
+    wake.notify_all();
   }
 
   void finish() {
@@ -219,6 +291,16 @@ void Recorder::checkpoint(double at, Runtime& rt) {
 
 void Recorder::input(const Input& in) {
   put({ReplayLine::Kind::input, in.at, 0, in});
+}
+
+void Recorder::keep(const std::string& path, double at, Runtime& rt,
+                    std::function<void(const std::string&)> done) {
+  if (!writer_) {
+    done("the game is not being recorded");
+    return;
+  }
+  const ReplayLine end{ReplayLine::Kind::end, at, 0, {}, checksum(rt.state(), rt.scene())};
+  writer_->copy({0, path, format_replay_line(end) + "\n", std::move(done)});
 }
 
 void Recorder::switch_boards(double at, const BoardSet* boards) {

@@ -98,6 +98,11 @@ class Recorder {
   void speed(double at, int percent);
   // The closing line; everything is written before it returns.
   void end(double at, Runtime& rt);
+  // A copy of the recording so far closed at `at`, made as a new file at
+  // `path` off the game's thread; `done` is called there with why it
+  // failed, or "".
+  void keep(const std::string& path, double at, Runtime& rt,
+            std::function<void(const std::string&)> done);
 
  private:
   void put(const ReplayLine& line);

@@ -202,6 +202,12 @@ void Session::close() {
   recorder_.end(runtime_.stamp(), runtime_);
 }
 
+void Session::keep_recording(const std::string& path,
+                             std::function<void(const std::string&)> done) {
+  if (player_ || !runtime_.shown()) return done("no game is being recorded");
+  recorder_.keep(path, runtime_.stamp(), runtime_, std::move(done));
+}
+
 std::optional<Session::Outcome> Session::finish_replay() {
   if (!player_->error().empty()) return Outcome{player_->error(), false, true};
   if (!player_->parted().empty())

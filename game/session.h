@@ -78,6 +78,10 @@ class Session {
   std::optional<double> next_wake() const;
   // The window closes: the recording's closing line.
   void close();
+  // A game ended: the recording so far, closed now, into a new file at
+  // `path`, written off the game's thread; `done` is called there with why
+  // it failed, or "".
+  void keep_recording(const std::string& path, std::function<void(const std::string&)> done);
 
   // ---- Once a replay is over: what it says ("replay matches", "replay
   // parted at ...", or why it stopped) and whether it matched. Asked for once.

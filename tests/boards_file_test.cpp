@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -360,6 +361,22 @@ TEST(BoardsPath, ABareNameIsASetOfTheGamesAndAnythingElseAPath) {
                       game::ShippedSet{"extra", build + "/boards/extra.boards"}),
             sets.end());
   EXPECT_EQ(game::boards_path("mine.boards", build), "mine.boards");  // a file here
+}
+
+TEST(BoardsPath, APlayersSetIsFoundInTheirBoardFolderAfterTheGames) {
+  Scratch s;
+  fs::create_directories(s.dir / "data/zandovik/boards");
+  fs::create_directories(s.dir / "boards");
+  s.write("data/zandovik/boards/castles.boards", kHead);
+  s.write("data/zandovik/boards/extra.boards", kHead);
+  s.write("boards/extra.boards", kHead);
+  const char* before = std::getenv("XDG_DATA_HOME");
+  const std::string saved = before ? before : "";
+  ::setenv("XDG_DATA_HOME", (s.dir / "data").c_str(), 1);
+  const std::string build = s.dir.string();
+  EXPECT_EQ(game::boards_path("castles", build), build + "/data/zandovik/boards/castles.boards");
+  EXPECT_EQ(game::boards_path("extra", build), build + "/boards/extra.boards");
+  before ? ::setenv("XDG_DATA_HOME", saved.c_str(), 1) : ::unsetenv("XDG_DATA_HOME");
 }
 
 // The pattern table from a set: rows 1..10 of patterns 1..N, N patterns.

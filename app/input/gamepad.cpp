@@ -1,5 +1,7 @@
 #include "app/input/gamepad.h"
 
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 
@@ -71,6 +73,11 @@ void PadInput::read() {
     if (p_pauses(session_)) feed_(game::Input::key(true, game::kKeyP, 0, clock_.now()));
   for (int i = 0; i < r.south; ++i)
     if (auto b = session_.button_on_show()) feed_(game::Input::click(*b, clock_.now()));
+  // Back opens the menu, as the Menu key does.
+  if (r.back > 0)
+    QCoreApplication::postEvent(
+        window_, new QContextMenuEvent(QContextMenuEvent::Keyboard, window_->rect().center(),
+                                       window_->mapToGlobal(window_->rect().center())));
   arm();
 }
 

@@ -68,6 +68,7 @@ void zandovik_pads_read(ZandovikPads* pads, ZandovikPadsRead* out) {
       } else if (e.type == SDL_CONTROLLERBUTTONDOWN) {
         if (e.cbutton.button == SDL_CONTROLLER_BUTTON_A) ++out->south;
         if (e.cbutton.button == SDL_CONTROLLER_BUTTON_START) ++out->start;
+        if (e.cbutton.button == SDL_CONTROLLER_BUTTON_BACK) ++out->back;
       }
     }
   }

@@ -14,6 +14,7 @@ struct ZandovikPadsRead {
   int south;      // presses of the south button (A, Cross)
   int start;      // presses of Start
   int pads;       // pads plugged in now
+  int back;       // presses of Back (Select, Share): the game's menu
 };
 
 // The pads, input only; null, with a line said, where they cannot start.

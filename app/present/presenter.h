@@ -34,6 +34,7 @@ class Presenter {
   // The buttons drawn ahead of their first showing.
   void prepare();
   Viewport viewport() const;
+  void set_smooth(bool on) { smooth_ = on; }
   PixelRatio ratio() const { return {window_->devicePixelRatioF()}; }
   // Frames painted so far, and a call after each one (measurements).
   std::uint64_t frames() const { return frames_; }

@@ -18,12 +18,17 @@
 #include "app/shell/display.h"
 #include "app/shell/environment.h"
 #include "app/shell/language.h"
+#include "app/shell/menu_wiring.h"
 #include "app/shell/messages.h"
 #include "app/shell/options.h"
 #include "app/shell/refusal.h"
 #include "app/shell/session_bus.h"
 #include "app/shell/signals.h"
 #include "app/shell/toolkit.h"
+#include "app/store/best_store.h"
+#include "app/store/config.h"
+#include "app/store/folders.h"
+#include "app/store/keeper.h"
 #include "app/system/identity.h"
 #include "app/system/memory.h"
 #include "app/window/window.h"
@@ -79,7 +84,7 @@ int main(int argc, char** argv) {
   app::harden_process(ZANDOVIK_VERSION);
   std::set_new_handler(out_of_memory);
   app::tune_allocator();
-  const app::CommandLine line = app::parse_command_line(argc, argv);
+  app::CommandLine line = app::parse_command_line(argc, argv);
   // Before anything is said; the application takes it over once it exists.
   app::Language language;
   switch (line.action) {
@@ -89,12 +94,26 @@ int main(int argc, char** argv) {
     case app::CommandLine::Action::version:
       std::printf("zandovik %s\n", ZANDOVIK_VERSION);
       return finish_output(language);
+    case app::CommandLine::Action::best:
+      zandovik::app::store::print_best(zandovik::app::store::best_dir());
+      return finish_output(language);
     case app::CommandLine::Action::usage_error:
       std::fprintf(stderr, "%s\n", app::kUsage);
       return 2;
     case app::CommandLine::Action::play:
       break;
   }
+  // The options, if the player asked for them to be kept (a config that
+  // cannot be read is one line, and the defaults); a replay, a board on
+  // trial and the editor keep nothing.
+  auto kept = app::store::load_options(app::store::config_path());
+  if (!kept.problem.isEmpty()) std::fprintf(stderr, "zandovik: %s\n", qPrintable(kept.problem));
+  const bool keep = kept.options.keep && !line.replay && !line.trial && !line.edit;
+  if (!keep) kept.options = {};
+  // The set kept from the last run, if none is named; one that is gone is
+  // said, and the built-in patterns play.
+  const bool kept_boards = keep && line.boards.empty() && !kept.options.boards.isEmpty();
+  if (kept_boards) line.boards = kept.options.boards.toStdString();
   // The game session, made ready before its window: a board file or a
   // recording that cannot be played is said in one line, and no window opens
   // (with --desktop, a dialog says it too: nobody reads that line there).
@@ -106,9 +125,16 @@ int main(int argc, char** argv) {
           std::make_shared<const zandovik::game::BoardSet>(zandovik::game::read_boards(
               zandovik::game::boards_path(line.boards, zandovik::game::executable_dir()))));
     } catch (const zandovik::game::BoardError& e) {
-      refused = e.what();
+      if (kept_boards) {
+        // A kept set that is gone: said, and the built-in patterns play.
+        std::fprintf(stderr, "zandovik: %s\n", e.what());
+        line.boards.clear();
+      } else {
+        refused = e.what();
+      }
     }
   }
+  kept.options.boards = QString::fromStdString(line.boards);
   play->escape_closes = line.trial;
   if (line.replay && !refused) refused = play->session.replay(*line.replay);
   if (refused) {
@@ -141,6 +167,13 @@ int main(int argc, char** argv) {
     play->session.record(*line.record, ZANDOVIK_VERSION, [](const std::string& e) {
       std::fprintf(stderr, "zandovik: %s\n", e.c_str());
     });
+  if (keep) {
+    play->session.set_speed(kept.options.speed);
+    play->keeper = std::make_unique<app::store::Keeper>(
+        play->session, ZANDOVIK_VERSION,
+        app::store::TableId{app::store::set_of(line.boards), play->session.speed()});
+    if (!play->keeper->start(line.record.value_or(""))) play->keeper.reset();
+  }
 
   std::thread fonts = read_fonts_beside();
   app::hold_toolkit_messages(choice.what);
@@ -162,7 +195,10 @@ int main(int argc, char** argv) {
   }
   // The editor keeps unsaved changes before it ends on a quit signal.
   if (line.edit) return zandovik::app::editor::run_editor(line.edit_file, app::quit_signal_fd());
-  app::GameWindow window(std::move(play), !line.draw_at_ticks);
+  app::GameWindow window(std::move(play), !line.draw_at_ticks && kept.options.smooth);
+  window.set_sound(kept.options.sound);
+  const auto menu = app::attach_menu(window, kept.options);
+  if (kept.options.full_screen) window.setWindowState(Qt::WindowFullScreen);
   window.show();
   return QApplication::exec();
 }

@@ -45,6 +45,10 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
       line.action = CommandLine::Action::version;
       return line;
     }
+    if (std::strcmp(arg, "--best") == 0) {
+      line.action = CommandLine::Action::best;
+      return line;
+    }
     if (std::strcmp(arg, "--record") == 0 && has_value) {
       line.record = argv[++i];
       continue;
@@ -128,8 +132,13 @@ const char* const kHelp = ZANDOVIK_WORDS(
     "                  exist); without FILE it asks for one\n"
     "  --desktop       started from the desktop, where no one reads standard error:\n"
     "                  a board file, a recording or a set that cannot be played is\n"
-    "                  said in a dialog too before the game ends\n\n"
-    "Without --boards, --record, --replay and --edit the game reads and writes no files.\n"
+    "                  said in a dialog too before the game ends\n"
+    "  --best          print the best games kept (Keep scores and options), one a\n"
+    "                  line: set, speed %, rank, score, level, name, date and time,\n"
+    "                  and whether its recording replays to its score (verified)\n\n"
+    "F10, the Menu key, a right click or a pad's Back open the game's menu. Unless\n"
+    "\"Keep scores and options on this computer\" is turned on there, the game writes\n"
+    "no files but those named above; it reads its options file only to learn that.\n"
     "It opens on the Wayland display in WAYLAND_DISPLAY, else on the X display in\n"
     "DISPLAY (or -display). Qt's other options (-platform, -style, ...) are taken too.\n");
 

@@ -7,13 +7,13 @@
 namespace zandovik::app {
 
 inline constexpr const char* kUsage =
-    "usage: zandovik [--help] [--version] [--boards FILE|NAME | BOARDFILE] "
+    "usage: zandovik [--help] [--version] [--best] [--boards FILE|NAME | BOARDFILE] "
     "[--record FILE | --replay FILE] [--draw-at-ticks] [--edit [FILE]] [--desktop] "
     "[-display DISPLAY] "
     "[-platform NAME]";
 
 struct CommandLine {
-  enum class Action { play, help, version, usage_error };
+  enum class Action { play, help, version, best, usage_error };
   Action action = Action::play;
   std::optional<std::string> record, replay;  // --record FILE, --replay FILE
   std::string boards;                         // --boards FILE|NAME, or a board file alone

@@ -51,6 +51,7 @@ GameWindow::GameWindow(std::unique_ptr<Play> play, bool smooth)
 GameWindow::~GameWindow() = default;
 
 void GameWindow::feed(const game::Input& in) {
+  if (play_->keeper) play_->keeper->before(in);
   session().input(in);
   after();
 }
@@ -68,12 +69,18 @@ void GameWindow::after(const game::Woke& woke) {
           qApp, [] { QCoreApplication::exit(1); }, Qt::QueuedConnection);
     }
   }
+  // The game speed: the clock runs slower, so a wait on it is longer.
+  if (play_->clock.scale() != session().time_scale())
+    play_->clock.set_scale(session().time_scale());
   if (auto due = session().next_wake()) {
-    tick_timer_.start(game::wait_ms(*due, now()));
+    const double scale = play_->clock.scale();
+    tick_timer_.start(scale == 1 ? game::wait_ms(*due, now())
+                                 : game::wait_ms(*due / scale, now() / scale));
   } else {
     tick_timer_.stop();
   }
   if (!session().shown()) return;
+  if (play_->keeper) play_->keeper->after();
   present_.changed(woke);
   // While the ball is in play the screen stays awake.
   screensaver_.want(isActiveWindow() && session().ball_in_flight());
@@ -130,12 +137,17 @@ void GameWindow::keyPressEvent(QKeyEvent* ev) {
   if (ev->key() == Qt::Key_F11) {
     if (!ev->isAutoRepeat()) setWindowState(windowState() ^ Qt::WindowFullScreen);
   } else if (ev->key() == Qt::Key_M) {
-    if (!ev->isAutoRepeat() && (muted_ = !muted_) && sound_) sound_->silence();
+    if (!ev->isAutoRepeat()) set_sound(muted_);
   } else if (ev->key() == Qt::Key_Escape && play_->escape_closes) {
     close();
   } else {
     keys_.press(ev->key(), ev->modifiers(), ev->timestamp());
   }
+}
+
+void GameWindow::set_sound(bool on) {
+  if (!(muted_ = !on) || !sound_) return;
+  sound_->silence();
 }
 
 void GameWindow::keyReleaseEvent(QKeyEvent* ev) {
@@ -191,7 +203,9 @@ void GameWindow::focus_lost() {
 
 void GameWindow::closeEvent(QCloseEvent* ev) {
   tick_timer_.stop();
+  if (play_->keeper) play_->keeper->closing();
   session().close();
+  if (play_->keeper) play_->keeper->closed();
   ev->accept();
   QCoreApplication::quit();
 }

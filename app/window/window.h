@@ -15,6 +15,7 @@
 #include "app/input/pointer.h"
 #include "app/modules/sound.h"
 #include "app/present/presenter.h"
+#include "app/store/keeper.h"
 #include "app/system/screensaver.h"
 #include "game/session.h"
 
@@ -24,10 +25,20 @@ namespace zandovik::app {
 class SteadyClock final : public game::Clock {
  public:
   SteadyClock() { timer_.start(); }
-  double now() const override { return static_cast<double>(timer_.nsecsElapsed()) / 1e6; }
+  double now() const override { return base_ + (real() - real_base_) * scale_; }
+  // The game's clock runs at `scale` of real time from now on (the game
+  // speed: 0.85 makes a 25 ms tick take 29.4 ms).
+  void set_scale(double scale) {
+    base_ = now();
+    real_base_ = real();
+    scale_ = scale;
+  }
+  double scale() const { return scale_; }
 
  private:
+  double real() const { return static_cast<double>(timer_.nsecsElapsed()) / 1e6; }
   QElapsedTimer timer_;
+  double base_ = 0, real_base_ = 0, scale_ = 1;
 };
 
 // A game session on the real clock, seeded from it in live play. Made
@@ -36,7 +47,8 @@ struct Play {
   Play() : session(&clock, scene::Rng::clock_seed) {}
   SteadyClock clock;
   game::Session session;
-  bool escape_closes = false;  // a board tried from the editor: Escape goes back
+  bool escape_closes = false;             // a board tried from the editor: Escape goes back
+  std::unique_ptr<store::Keeper> keeper;  // Keep on: the best games
 };
 
 class GameWindow : public QWidget {
@@ -46,6 +58,13 @@ class GameWindow : public QWidget {
   ~GameWindow() override;
 
   game::Session& session() { return play_->session; }
+  Play& play() { return *play_; }
+  // The menu's switches, as M and --draw-at-ticks.
+  bool sound_on() const { return !muted_; }
+  void set_sound(bool on);
+  void set_smooth(bool on) { present_.set_smooth(on); }
+  // The session was switched (boards, speed) from outside an event.
+  void changed() { after(); }
   // Frames painted so far, and a call after each one (measurements).
   std::uint64_t frames() const { return present_.frames(); }
   void set_on_frame(std::function<void()> f) { present_.set_on_frame(std::move(f)); }
