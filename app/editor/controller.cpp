@@ -95,7 +95,7 @@ void Controller::paint(Cell c, int value, bool stroke_begins) {
 void Controller::add_board(bool copy) {
   name_done();
   if (!model_.can_add())
-    return tell(tr("A set holds at most %1 boards.").arg(game::kMaxBoards), true);
+    return tell(tr("A set holds at most %n boards.", nullptr, game::kMaxBoards), true);
   game::Board b = copy ? model_.board(current_) : empty_board();
   push(new InsertBoard(model_, current_ + 1, std::move(b),
                        copy ? tr("duplicate board") : tr("add board")));

@@ -119,7 +119,9 @@ Opened open_set(const QString& path) {
   o.own_lines = file_has_own_lines(path);
   const auto n = static_cast<int>(o.set.boards.size());
   o.note =
-      (n == 1 ? Editor::tr("1 board read from %1.") : Editor::tr("%1 boards read from %2.").arg(n))
+      // English has no catalogue, so its singular is a text of its own.
+      (n == 1 ? Editor::tr("%n board read from %1.", nullptr, n)
+              : Editor::tr("%n boards read from %1.", nullptr, n))
           .arg(QFileInfo(path).fileName());
   o.leftovers = leftovers_beside(path);
   if (!o.leftovers.isEmpty())

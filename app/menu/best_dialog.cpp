@@ -20,18 +20,22 @@ namespace {
 enum Column { rank, score, level, name, when, verified, columns };
 
 QString speed_text(int percent) {
-  return percent == 100 ? QObject::tr("normal speed") : QObject::tr("%1 %").arg(percent);
+  if (percent == 100) return QCoreApplication::translate("Best games", "normal speed");
+  //: A game speed on a tab: %1 is 85 or 70 (per cent of the normal speed).
+  return QCoreApplication::translate("Best games", "%1 %").arg(percent);
 }
 
 }  // namespace
 
 BestDialog::BestDialog(QWidget* parent) : QDialog(parent), folder_(store::best_dir()) {
-  setWindowTitle(QObject::tr("Best games"));
+  setWindowTitle(QCoreApplication::translate("Best games", "Best games"));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(&tabs_);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-  QPushButton* watch = buttons->addButton(QObject::tr("&Watch"), QDialogButtonBox::ActionRole);
-  QPushButton* forget = buttons->addButton(QObject::tr("&Forget"), QDialogButtonBox::ActionRole);
+  QPushButton* watch = buttons->addButton(QCoreApplication::translate("Best games", "&Watch"),
+                                          QDialogButtonBox::ActionRole);
+  QPushButton* forget = buttons->addButton(QCoreApplication::translate("Best games", "&Forget"),
+                                           QDialogButtonBox::ActionRole);
   connect(watch, &QPushButton::clicked, this, [this] { this->watch(); });
   connect(forget, &QPushButton::clicked, this, [this] { this->forget(); });
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -52,21 +56,23 @@ void BestDialog::load() {
   for (std::size_t t = 0; t < tables_.size(); ++t) {
     const auto& shown = tables_[t];
     auto* view = new QTableWidget(static_cast<int>(shown.table.entries.size()), columns);
-    view->setHorizontalHeaderLabels({QObject::tr("Rank"), QObject::tr("Score"),
-                                     QObject::tr("Level"), QObject::tr("Name"), QObject::tr("Date"),
-                                     QObject::tr("Verified")});
+    view->setHorizontalHeaderLabels({QCoreApplication::translate("Best games", "Rank"),
+                                     QCoreApplication::translate("Best games", "Score"),
+                                     QCoreApplication::translate("Best games", "Level"),
+                                     QCoreApplication::translate("Best games", "Name"),
+                                     QCoreApplication::translate("Best games", "Date"),
+                                     QCoreApplication::translate("Best games", "Verified")});
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->verticalHeader()->hide();
     view->horizontalHeader()->setSectionResizeMode(name, QHeaderView::Stretch);
     for (int r = 0; r < view->rowCount(); ++r) {
       const auto& e = shown.table.entries[static_cast<std::size_t>(r)];
-      const QString cells[columns] = {QString::number(r + 1),
-                                      QString::number(e.score),
-                                      QString::number(e.level),
-                                      QString::fromStdString(e.name),
-                                      QString::fromStdString(e.when).replace('T', ' '),
-                                      QObject::tr("checking...")};
+      const QString cells[columns] = {
+          QString::number(r + 1), QString::number(e.score), QString::number(e.level),
+          QString::fromStdString(e.name), QString::fromStdString(e.when).replace('T', ' '),
+          //: The Verified column while the game is replayed to check it.
+          QCoreApplication::translate("Best games", "checking...")};
       for (int c = 0; c < columns; ++c) {
         auto* item = new QTableWidgetItem(cells[c]);
         if (c != name) item->setFlags(item->flags() & ~Qt::ItemIsEditable);
@@ -88,9 +94,11 @@ void BestDialog::load() {
     views_.push_back(view);
   }
   if (tables_.empty())
-    tabs_.addTab(new QLabel(QObject::tr("No best games are kept yet. Turn on \"Keep scores and "
-                                        "options on this computer\" in the menu.")),
-                 QObject::tr("None"));
+    tabs_.addTab(new QLabel(QCoreApplication::translate(
+                     "Best games",
+                     "No best games are kept yet. Turn on \"Keep scores and "
+                     "options on this computer\" in the menu.")),
+                 QCoreApplication::translate("Best games", "None"));
   filling_ = false;
   // Every entry replayed off the game's thread; the dialog may be gone
   // by the time the answers come.
@@ -113,7 +121,8 @@ void BestDialog::show_proofs(std::vector<store::ShownTable> tables) {
     for (std::size_t r = 0; r < tables[t].proofs.size(); ++r) {
       const auto& proof = tables[t].proofs[r];
       if (auto* item = views_[t]->item(static_cast<int>(r), verified)) {
-        item->setText(proof.verified ? QObject::tr("verified") : QObject::tr("not verified"));
+        item->setText(proof.verified ? QCoreApplication::translate("Best games", "verified")
+                                     : QCoreApplication::translate("Best games", "not verified"));
         item->setToolTip(QString::fromStdString(proof.why));
       }
     }
@@ -142,12 +151,14 @@ void BestDialog::forget() {
   const store::ShownTable* t = nullptr;
   const auto* e = chosen(&t);
   if (!e) return;
-  if (QMessageBox::question(this, QObject::tr("Forget"),
-                            QObject::tr("Forget this game and its recording?")) != QMessageBox::Yes)
+  if (QMessageBox::question(
+          this, QCoreApplication::translate("Best games", "Forget"),
+          QCoreApplication::translate("Best games", "Forget this game and its recording?")) !=
+      QMessageBox::Yes)
     return;
   QString error;
   if (!store::forget_game(folder_, t->id, e->recording, &error))
-    QMessageBox::warning(this, QObject::tr("Forget"), error);
+    QMessageBox::warning(this, QCoreApplication::translate("Best games", "Forget"), error);
   load();
 }
 
@@ -157,7 +168,7 @@ void BestDialog::renamed(int tab, int row, const QString& text) {
   QString error;
   if (!store::rename_player(folder_, t.id, t.table.entries[static_cast<std::size_t>(row)].recording,
                             text.trimmed().toStdString(), &error)) {
-    QMessageBox::warning(this, QObject::tr("Name"), error);
+    QMessageBox::warning(this, QCoreApplication::translate("Best games", "Name"), error);
     QMetaObject::invokeMethod(
         this, [this] { load(); }, Qt::QueuedConnection);
   }

@@ -93,9 +93,10 @@ void GameMenu::open(const QPoint& global) {
 void GameMenu::fill() {
   menu_.clear();
   const store::Options o = hooks_.now();
-  add_boards(menu_.addMenu(QObject::tr("&Boards")));
-  menu_.addAction(QObject::tr("&Edit boards..."), [this] { edit_boards(); });
-  menu_.addAction(QObject::tr("Best &games..."), [this] {
+  add_boards(menu_.addMenu(QCoreApplication::translate("Menu", "&Boards")));
+  menu_.addAction(QCoreApplication::translate("Menu", "&Edit boards..."),
+                  [this] { edit_boards(); });
+  menu_.addAction(QCoreApplication::translate("Menu", "Best &games..."), [this] {
     auto* d = new BestDialog(window_);
     d->setAttribute(Qt::WA_DeleteOnClose);
     d->show();
@@ -108,15 +109,17 @@ void GameMenu::fill() {
     QObject::connect(a, &QAction::toggled, a, [set](bool v) { set(v); });
     return a;
   };
-  check(QObject::tr("&Sound"), o.sound, hooks_.set_sound);
-  check(QObject::tr("&Full screen"), o.full_screen, hooks_.set_full_screen);
-  check(QObject::tr("Smooth &motion"), o.smooth, hooks_.set_smooth);
+  check(QCoreApplication::translate("Menu", "&Sound"), o.sound, hooks_.set_sound);
+  check(QCoreApplication::translate("Menu", "&Full screen"), o.full_screen, hooks_.set_full_screen);
+  check(QCoreApplication::translate("Menu", "Smooth &motion"), o.smooth, hooks_.set_smooth);
   if (hooks_.set_speed) {
-    QMenu* speeds = menu_.addMenu(QObject::tr("Game s&peed"));
+    QMenu* speeds = menu_.addMenu(QCoreApplication::translate("Menu", "Game s&peed"));
     auto* group = new QActionGroup(speeds);
     for (const auto& [percent, text] :
-         {std::pair{100, QObject::tr("&Normal")}, std::pair{85, QObject::tr("&85 %")},
-          std::pair{70, QObject::tr("&70 %")}}) {
+         {//: Game speeds, per cent of the normal speed; & marks the access key.
+          std::pair{100, QCoreApplication::translate("Menu", "&Normal")},
+          std::pair{85, QCoreApplication::translate("Menu", "&85 %")},
+          std::pair{70, QCoreApplication::translate("Menu", "&70 %")}}) {
       QAction* a = speeds->addAction(text, [this, p = percent] { hooks_.set_speed(p); });
       a->setCheckable(true);
       a->setChecked(o.speed == percent);
@@ -124,10 +127,12 @@ void GameMenu::fill() {
     }
   }
   menu_.addSeparator();
-  check(QObject::tr("&Keep scores and options on this computer"), o.keep, hooks_.set_keep);
+  check(QCoreApplication::translate("Menu", "&Keep scores and options on this computer"), o.keep,
+        hooks_.set_keep);
   menu_.addSeparator();
-  menu_.addAction(QObject::tr("Keys and &help"), [this] { keys_and_help(); });
-  menu_.addAction(QObject::tr("&About"), [this] { about(); });
+  menu_.addAction(QCoreApplication::translate("Menu", "Keys and &help"),
+                  [this] { keys_and_help(); });
+  menu_.addAction(QCoreApplication::translate("Menu", "&About"), [this] { about(); });
 }
 
 void GameMenu::add_boards(QMenu* into) {
@@ -139,7 +144,7 @@ void GameMenu::add_boards(QMenu* into) {
     a->setChecked(spec == in_play);
     group->addAction(a);
   };
-  add(QObject::tr("Built-in patterns"), QString());
+  add(QCoreApplication::translate("Menu", "Built-in patterns"), QString());
   // A set's name is its file's: design data, never translated.
   for (const QString& name : shipped_sets()) add(name, name);
   const QFileInfoList mine =
@@ -147,10 +152,10 @@ void GameMenu::add_boards(QMenu* into) {
   if (!mine.isEmpty()) into->addSeparator();
   for (const QFileInfo& f : mine) add(f.completeBaseName(), f.absoluteFilePath());
   into->addSeparator();
-  into->addAction(QObject::tr("&Open a board file..."), [this] {
-    const QString path =
-        QFileDialog::getOpenFileName(window_, QObject::tr("Open a board file"), start_folder(),
-                                     QObject::tr("Board files (*.boards)"));
+  into->addAction(QCoreApplication::translate("Menu", "&Open a board file..."), [this] {
+    const QString path = QFileDialog::getOpenFileName(
+        window_, QCoreApplication::translate("Menu", "Open a board file"), start_folder(),
+        QCoreApplication::translate("Menu", "Board files (*.boards)"));
     if (!path.isEmpty()) open_board_file(path);
   });
 }
@@ -169,38 +174,43 @@ void GameMenu::edit_boards() {
     }
   }
   if (!QProcess::startDetached(QCoreApplication::applicationFilePath(), {"--edit", file}))
-    QMessageBox::warning(window_, QObject::tr("Edit boards"),
-                         QObject::tr("The board editor could not be started."));
+    QMessageBox::warning(
+        window_, QCoreApplication::translate("Menu", "Edit boards"),
+        QCoreApplication::translate("Menu", "The board editor could not be started."));
 }
 
 void GameMenu::keys_and_help() {
   QMessageBox::information(
-      window_, QObject::tr("Keys and help"),
-      QObject::tr("<table cellpadding=3>"
-                  "<tr><td><b>Left / Right</b></td><td>move the paddle while held; the first "
-                  "move launches a resting ball</td></tr>"
-                  "<tr><td><b>Pointer, finger</b></td><td>the paddle follows it</td></tr>"
-                  "<tr><td><b>Gamepad</b></td><td>d-pad or left stick move; A clicks the "
-                  "button on show; Start pauses; Back opens this menu</td></tr>"
-                  "<tr><td><b>P</b></td><td>pause; click <b>Pause</b> to go on</td></tr>"
-                  "<tr><td><b>F1 / F2</b></td><td>next / previous brick pattern; clears the "
-                  "score</td></tr>"
-                  "<tr><td><b>Level</b></td><td>after a cleared board: one more life and "
-                  "the next pattern</td></tr>"
-                  "<tr><td><b>Game Over</b></td><td>a new game; the best score is "
-                  "kept</td></tr>"
-                  "<tr><td><b>F11</b></td><td>full screen on and off</td></tr>"
-                  "<tr><td><b>M</b></td><td>sound on and off</td></tr>"
-                  "<tr><td><b>F10, Menu, right click</b></td><td>this menu</td></tr>"
-                  "</table>"));
+      window_, QCoreApplication::translate("Menu", "Keys and help"),
+      QCoreApplication::translate(
+          "Menu",
+          "<table cellpadding=3>"
+          "<tr><td><b>Left / Right</b></td><td>move the paddle while held; the first "
+          "move launches a resting ball</td></tr>"
+          "<tr><td><b>Pointer, finger</b></td><td>the paddle follows it</td></tr>"
+          "<tr><td><b>Gamepad</b></td><td>d-pad or left stick move; A clicks the "
+          "button on show; Start pauses; Back opens this menu</td></tr>"
+          "<tr><td><b>P</b></td><td>pause; click <b>Pause</b> to go on</td></tr>"
+          "<tr><td><b>F1 / F2</b></td><td>next / previous brick pattern; clears the "
+          "score</td></tr>"
+          "<tr><td><b>Level</b></td><td>after a cleared board: one more life and "
+          "the next pattern</td></tr>"
+          "<tr><td><b>Game Over</b></td><td>a new game; the best score is "
+          "kept</td></tr>"
+          "<tr><td><b>F11</b></td><td>full screen on and off</td></tr>"
+          "<tr><td><b>M</b></td><td>sound on and off</td></tr>"
+          "<tr><td><b>F10, Menu, right click</b></td><td>this menu</td></tr>"
+          "</table>"));
 }
 
 void GameMenu::about() {
-  QMessageBox::about(window_, QObject::tr("About zandovik"),
-                     QObject::tr("<b>zandovik %1</b><p>A brick-breaking game.</p>"
-                                 "<p>Copyright (c) 2026 the zandovik developers.<br>"
-                                 "MIT licence.</p>")
-                         .arg(ZANDOVIK_VERSION));
+  QMessageBox::about(
+      window_, QCoreApplication::translate("Menu", "About zandovik"),
+      QCoreApplication::translate("Menu",
+                                  "<b>zandovik %1</b><p>A brick-breaking game.</p>"
+                                  "<p>Copyright (c) 2026 the zandovik developers.<br>"
+                                  "MIT licence.</p>")
+          .arg(ZANDOVIK_VERSION));
 }
 
 }  // namespace zandovik::app::menu

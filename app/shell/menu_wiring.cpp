@@ -38,9 +38,11 @@ struct Wiring {
       changed();
     } else {
       const auto answer = QMessageBox::question(
-          &window, QObject::tr("Keep scores and options"),
-          QObject::tr("Forget the options and the best games kept on this computer? Your "
-                      "boards are kept either way."),
+          &window, QCoreApplication::translate("Menu", "Keep scores and options"),
+          QCoreApplication::translate(
+              "Menu",
+              "Forget the options and the best games kept on this computer? Your "
+              "boards are kept either way."),
           QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::No);
       if (answer == QMessageBox::Cancel) return;
       changed();  // the options as they are, then off
@@ -88,7 +90,8 @@ std::unique_ptr<menu::GameMenu> attach_menu(GameWindow& window, const store::Opt
         boards = std::make_shared<const game::BoardSet>(
             game::read_boards(game::boards_path(spec.toStdString(), game::executable_dir())));
       } catch (const game::BoardError& e) {
-        QMessageBox::warning(&w->window, QObject::tr("Boards"), QString::fromUtf8(e.what()));
+        QMessageBox::warning(&w->window, QCoreApplication::translate("Menu", "Boards"),
+                             QString::fromUtf8(e.what()));
         return false;
       }
     }

@@ -17,8 +17,8 @@ void show_refusal(const std::string& message) {
     words << QString::fromStdString(game::printable_name(arg.toStdString()));
   QMessageBox box(QMessageBox::Critical, QStringLiteral("zandovik"),
                   QString::fromStdString(message));
-  box.setInformativeText(QCoreApplication::translate("refusal", "The game does not start."));
-  box.setDetailedText(QCoreApplication::translate("refusal", "Started as: %1\nIn the folder: %2")
+  box.setInformativeText(QCoreApplication::translate("Refusal", "The game does not start."));
+  box.setDetailedText(QCoreApplication::translate("Refusal", "Started as: %1\nIn the folder: %2")
                           .arg(words.join(' '), QString::fromStdString(game::printable_name(
                                                     QDir::currentPath().toStdString()))));
   box.setStandardButtons(QMessageBox::Close);

@@ -4,6 +4,7 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -52,9 +53,13 @@ bool change_table(const QString& folder, const TableId& id, QString* error, Chan
     if (error) *error = why;
     return false;
   };
-  if (!QDir().mkpath(folder)) return fail(folder + ": cannot make the folder");
+  if (!QDir().mkpath(folder))
+    return fail(folder + ": " + QCoreApplication::translate("Store", "cannot make the folder"));
   FolderLock lock(folder);
-  if (!lock.held()) return fail(folder + ": cannot take the lock");
+  if (!lock.held())
+    return fail(folder + ": " +
+                //: Another zandovik is changing the best games just now.
+                QCoreApplication::translate("Store", "cannot take the lock"));
   const QString path = folder + "/" + table_file(id);
   game::BestTable table;
   if (QFile::exists(path) || QFileInfo(path).isSymLink()) {

@@ -1,5 +1,6 @@
 #include "app/store/config.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -94,7 +95,8 @@ bool save_options(const QString& path, const Options& o, QString* error) {
     if (error) *error = path + ": " + why;
     return false;
   };
-  if (!QDir().mkpath(QFileInfo(path).absolutePath())) return fail("cannot make its folder");
+  if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+    return fail(QCoreApplication::translate("Store", "cannot make its folder"));
   // QSettings merges with what is there: a file our reader refuses is
   // first replaced whole, so QSettings never opens it.
   if (!load_options(path).problem.isEmpty()) {
@@ -112,7 +114,8 @@ bool save_options(const QString& path, const Options& o, QString* error) {
   s.setValue("speed", o.speed);
   s.setValue("boards", o.boards);
   s.sync();
-  if (s.status() != QSettings::NoError) return fail("cannot be written");
+  if (s.status() != QSettings::NoError)
+    return fail(QCoreApplication::translate("Store", "cannot be written"));
   return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -38,7 +39,9 @@ bool Keeper::start(const std::string& run) {
     return session_.recording();
   }
   if (!QDir().mkpath(folder_)) {
-    say(folder_.toStdString() + ": cannot make the folder; no best games are kept");
+    say(folder_.toStdString() + ": " +
+        QCoreApplication::translate("Store", "cannot make the folder; no best games are kept")
+            .toStdString());
     return false;
   }
   run_ =
@@ -56,13 +59,16 @@ void Keeper::end(const game::Finished& f) {
   game::BestEntry entry{f.score, f.level, now_iso(), name_, name};
   const QString folder = folder_;
   const TableId table = table_;
-  session_.keep_recording(folder_.toStdString() + "/" + name,
-                          [folder, table, entry](const std::string& failed) {
-                            if (!failed.empty()) return say("cannot keep the game: " + failed);
-                            QString error;
-                            enter_game(folder, table, entry, &error);
-                            if (!error.isEmpty()) say(error.toStdString());
-                          });
+  session_.keep_recording(
+      folder_.toStdString() + "/" + name, [folder, table, entry](const std::string& failed) {
+        if (!failed.empty())
+          return say(QCoreApplication::translate("Store", "cannot keep the game: %1")
+                         .arg(QString::fromStdString(failed))
+                         .toStdString());
+        QString error;
+        enter_game(folder, table, entry, &error);
+        if (!error.isEmpty()) say(error.toStdString());
+      });
 }
 
 void Keeper::before(const game::Input& in) {
