@@ -54,8 +54,8 @@
         <translation>wird geprüft...</translation>
     </message>
     <message>
-        <source>No best games are kept yet. Turn on "Keep scores and options on this computer" in the menu.</source>
-        <translation>Noch keine besten Spiele gespeichert. Schalte im Menü "Punkte und Einstellungen auf diesem Computer behalten" ein.</translation>
+        <source>No best games are kept yet. Turn on &quot;Keep scores and options on this computer&quot; in the menu.</source>
+        <translation>Noch keine besten Spiele gespeichert. Schalte im Menü &quot;Punkte und Einstellungen auf diesem Computer behalten&quot; ein.</translation>
     </message>
     <message>
         <source>None</source>
@@ -102,7 +102,10 @@
     </message>
     <message numerus="yes">
         <source>A set holds at most %n boards.</source>
-        <translation><numerusform>Ein Satz hat höchstens %n Spielfeld.</numerusform><numerusform>Ein Satz hat höchstens %n Spielfelder.</numerusform></translation>
+        <translation>
+            <numerusform>Ein Satz hat höchstens %n Spielfeld.</numerusform>
+            <numerusform>Ein Satz hat höchstens %n Spielfelder.</numerusform>
+        </translation>
     </message>
     <message>
         <source>duplicate board</source>
@@ -138,7 +141,7 @@
     </message>
     <message>
         <source>Another program or editor changed it since the editor read or saved it (now %1 bytes, changed at %2).</source>
-        <extracomment>%1: the file's size in bytes; %2: a date and time</extracomment>
+        <extracomment>%1: the file&apos;s size in bytes; %2: a date and time</extracomment>
         <translation>Ein anderes Programm oder ein anderer Editor hat sie geändert, seit der Editor sie gelesen oder gespeichert hat (jetzt %1 Bytes, geändert um %2).</translation>
     </message>
     <message>
@@ -146,7 +149,7 @@
         <translation>Nicht gespeichert: %1 wurde auf der Platte geändert und bleibt, wie das andere Programm sie hinterließ.</translation>
     </message>
     <message>
-        <source>Not saved: the file's comments and blank lines are as they were.</source>
+        <source>Not saved: the file&apos;s comments and blank lines are as they were.</source>
         <translation>Nicht gespeichert: Die Kommentare und Leerzeilen der Datei sind wie zuvor.</translation>
     </message>
     <message>
@@ -291,7 +294,7 @@
     </message>
     <message>
         <source>%1[*] — zandovik board editor</source>
-        <extracomment>The window's title: %1 is the file's name; keep [*]</extracomment>
+        <extracomment>The window&apos;s title: %1 is the file&apos;s name; keep [*]</extracomment>
         <translation>%1[*] — zandovik Spielfeld-Editor</translation>
     </message>
     <message>
@@ -360,15 +363,21 @@
     </message>
     <message numerus="yes">
         <source>%n board read from %1.</source>
-        <translation><numerusform>%n Spielfeld aus %1 gelesen.</numerusform><numerusform>%n Spielfelder aus %1 gelesen.</numerusform></translation>
+        <translation>
+            <numerusform>%n Spielfeld aus %1 gelesen.</numerusform>
+            <numerusform>%n Spielfelder aus %1 gelesen.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n boards read from %1.</source>
-        <translation><numerusform>%n Spielfeld aus %1 gelesen.</numerusform><numerusform>%n Spielfelder aus %1 gelesen.</numerusform></translation>
+        <translation>
+            <numerusform>%n Spielfeld aus %1 gelesen.</numerusform>
+            <numerusform>%n Spielfelder aus %1 gelesen.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Beside it: %1, left by a save that was interrupted (or a file of your own of that shape). %2 itself is whole; the editor leaves the rest to you.</source>
-        <extracomment>%1: file names such as mine.boards.Ab12Cd; %2: the set's own file name</extracomment>
+        <extracomment>%1: file names such as mine.boards.Ab12Cd; %2: the set&apos;s own file name</extracomment>
         <translation>Daneben: %1, übrig von einem unterbrochenen Speichern (oder eine eigene Datei dieser Form). %2 selbst ist vollständig; den Rest überlässt der Editor dir.</translation>
     </message>
     <message>
@@ -389,7 +398,7 @@
     </message>
     <message>
         <source>Edit</source>
-        <extracomment>The file dialog's button that opens the chosen set</extracomment>
+        <extracomment>The file dialog&apos;s button that opens the chosen set</extracomment>
         <translation>Bearbeiten</translation>
     </message>
     <message>
@@ -625,7 +634,7 @@ Im Ordner: %2</translation>
         <translation>es sind gar keine Schriften installiert, also kann kein Text gezeichnet werden (installieren Sie fonts-liberation)</translation>
     </message>
     <message>
-        <source>font "%1" and its free stand-ins (%2) are not installed; using "%3"</source>
+        <source>font &quot;%1&quot; and its free stand-ins (%2) are not installed; using &quot;%3&quot;</source>
         <extracomment>%1 is a font family the board is drawn in, %2 the free fonts that stand in for it, %3 the one drawn instead.</extracomment>
         <translation>die Schrift „%1“ und ihre freien Ersatzschriften (%2) sind nicht installiert; verwendet wird „%3“</translation>
     </message>
@@ -634,8 +643,8 @@ Im Ordner: %2</translation>
     <name>help</name>
     <message>
         <source>A brick-breaking game in one window. Left and Right move the paddle, and so
-do the pointer or a finger over the board and a gamepad's d-pad or left stick;
-the pad's A clicks the button on show and Start pauses. P pauses, F1 and F2
+do the pointer or a finger over the board and a gamepad&apos;s d-pad or left stick;
+the pad&apos;s A clicks the button on show and Start pauses. P pauses, F1 and F2
 choose the next or previous brick pattern, F11 toggles full screen, M turns
 the sound off and on.
 
@@ -645,11 +654,11 @@ the sound off and on.
   --record FILE   write the game into FILE, a new file, as it goes: every input
                   and its time, every seed drawn, and checksums of the state
   --replay FILE   play a recording back in the window, at the speed it was made;
-                  prints "replay matches" at its end, or where it parted
-  --draw-at-ticks draw the ball, the paddle and the logo only where the game's
+                  prints &quot;replay matches&quot; at its end, or where it parted
+  --draw-at-ticks draw the ball, the paddle and the logo only where the game&apos;s
                   ticks put them (40 and 20 times a second) instead of moving
-                  them smoothly between ticks at the display's refresh rate
-  --trial         with --boards: Escape closes the game (the editor's F5 uses it)
+                  them smoothly between ticks at the display&apos;s refresh rate
+  --trial         with --boards: Escape closes the game (the editor&apos;s F5 uses it)
   --edit [FILE]   make boards: the board editor on FILE (a new set if it does not
                   exist); without FILE it asks for one
   --desktop       started from the desktop, where no one reads standard error:
@@ -659,13 +668,13 @@ the sound off and on.
                   line: set, speed %, rank, score, level, name, date and time,
                   and whether its recording replays to its score (verified)
 
-F10, the Menu key, a right click or a pad's Back open the game's menu. Unless
-"Keep scores and options on this computer" is turned on there, the game writes
+F10, the Menu key, a right click or a pad&apos;s Back open the game&apos;s menu. Unless
+&quot;Keep scores and options on this computer&quot; is turned on there, the game writes
 no files but those named above; it reads its options file only to learn that.
 It opens on the Wayland display in WAYLAND_DISPLAY, else on the X display in
-DISPLAY (or -display). Qt's other options (-platform, -style, ...) are taken too.
+DISPLAY (or -display). Qt&apos;s other options (-platform, -style, ...) are taken too.
 </source>
-        <extracomment>The text of zandovik --help, after the usage line. Keep the option names (--boards, --record, ...), the key names, FILE, NAME, DISPLAY, the set's name extra, "replay matches" and the variables as they are, and keep the lines under 80 characters.</extracomment>
+        <extracomment>The text of zandovik --help, after the usage line. Keep the option names (--boards, --record, ...), the key names, FILE, NAME, DISPLAY, the set&apos;s name extra, &quot;replay matches&quot; and the variables as they are, and keep the lines under 80 characters.</extracomment>
         <translation>Ein Mauerbrecher-Spiel in einem Fenster. Links und Rechts bewegen den Schläger,
 ebenso der Zeiger oder ein Finger über dem Spielfeld und das Steuerkreuz oder
 der linke Stick eines Gamepads; die A-Taste des Pads klickt die angezeigte
@@ -681,7 +690,7 @@ und wieder ein.
                   Eingabe mit ihrer Zeit, jeden gezogenen Startwert und
                   Prüfsummen des Zustands
   --replay FILE   eine Aufzeichnung im Fenster abspielen, im Tempo ihrer
-                  Aufnahme; gibt am Ende "replay matches" aus, oder wo sie
+                  Aufnahme; gibt am Ende &quot;replay matches&quot; aus, oder wo sie
                   abwich
   --draw-at-ticks Ball, Schläger und Logo nur dort zeichnen, wo die Takte des
                   Spiels sie hinsetzen (40- und 20-mal pro Sekunde), statt sie
@@ -700,7 +709,7 @@ und wieder ein.
                   Aufzeichnung die Punktzahl nachspielt (verified)
 
 F10, die Menütaste, ein Rechtsklick oder Back am Pad öffnen das Menü des Spiels.
-Solange dort "Punkte und Einstellungen auf diesem Computer behalten" nicht
+Solange dort &quot;Punkte und Einstellungen auf diesem Computer behalten&quot; nicht
 eingeschaltet ist, schreibt das Spiel keine Dateien außer den oben genannten;
 seine Einstellungsdatei liest es nur, um das zu erfahren. Es öffnet sich auf
 der Wayland-Anzeige in WAYLAND_DISPLAY, sonst auf der X-Anzeige in DISPLAY

@@ -54,7 +54,7 @@
         <translation>verifica in corso...</translation>
     </message>
     <message>
-        <source>No best games are kept yet. Turn on "Keep scores and options on this computer" in the menu.</source>
+        <source>No best games are kept yet. Turn on &quot;Keep scores and options on this computer&quot; in the menu.</source>
         <translation>Nessuna migliore partita è ancora conservata. Attiva «Conserva punteggi e opzioni su questo computer» nel menu.</translation>
     </message>
     <message>
@@ -102,7 +102,10 @@
     </message>
     <message numerus="yes">
         <source>A set holds at most %n boards.</source>
-        <translation><numerusform>Una raccolta contiene al massimo %n schema.</numerusform><numerusform>Una raccolta contiene al massimo %n schemi.</numerusform></translation>
+        <translation>
+            <numerusform>Una raccolta contiene al massimo %n schema.</numerusform>
+            <numerusform>Una raccolta contiene al massimo %n schemi.</numerusform>
+        </translation>
     </message>
     <message>
         <source>duplicate board</source>
@@ -138,7 +141,7 @@
     </message>
     <message>
         <source>Another program or editor changed it since the editor read or saved it (now %1 bytes, changed at %2).</source>
-        <extracomment>%1: the file's size in bytes; %2: a date and time</extracomment>
+        <extracomment>%1: the file&apos;s size in bytes; %2: a date and time</extracomment>
         <translation>Un altro programma o editor l’ha modificato da quando l’editor l’ha letto o salvato (ora %1 byte, modificato il %2).</translation>
     </message>
     <message>
@@ -146,7 +149,7 @@
         <translation>Non salvato: %1 è cambiato sul disco e resta come l’ha lasciato l’altro programma.</translation>
     </message>
     <message>
-        <source>Not saved: the file's comments and blank lines are as they were.</source>
+        <source>Not saved: the file&apos;s comments and blank lines are as they were.</source>
         <translation>Non salvato: i commenti e le righe vuote del file restano com’erano.</translation>
     </message>
     <message>
@@ -291,7 +294,7 @@
     </message>
     <message>
         <source>%1[*] — zandovik board editor</source>
-        <extracomment>The window's title: %1 is the file's name; keep [*]</extracomment>
+        <extracomment>The window&apos;s title: %1 is the file&apos;s name; keep [*]</extracomment>
         <translation>%1[*] — editor di schemi di zandovik</translation>
     </message>
     <message>
@@ -360,15 +363,21 @@
     </message>
     <message numerus="yes">
         <source>%n board read from %1.</source>
-        <translation><numerusform>%n schema letto da %1.</numerusform><numerusform>%n schemi letti da %1.</numerusform></translation>
+        <translation>
+            <numerusform>%n schema letto da %1.</numerusform>
+            <numerusform>%n schemi letti da %1.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n boards read from %1.</source>
-        <translation><numerusform>%n schema letto da %1.</numerusform><numerusform>%n schemi letti da %1.</numerusform></translation>
+        <translation>
+            <numerusform>%n schema letto da %1.</numerusform>
+            <numerusform>%n schemi letti da %1.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Beside it: %1, left by a save that was interrupted (or a file of your own of that shape). %2 itself is whole; the editor leaves the rest to you.</source>
-        <extracomment>%1: file names such as mine.boards.Ab12Cd; %2: the set's own file name</extracomment>
+        <extracomment>%1: file names such as mine.boards.Ab12Cd; %2: the set&apos;s own file name</extracomment>
         <translation>Accanto: %1, lasciato da un salvataggio interrotto (o un tuo file di quella forma). %2 è integro; l’editor lascia il resto a te.</translation>
     </message>
     <message>
@@ -389,7 +398,7 @@
     </message>
     <message>
         <source>Edit</source>
-        <extracomment>The file dialog's button that opens the chosen set</extracomment>
+        <extracomment>The file dialog&apos;s button that opens the chosen set</extracomment>
         <translation>Modifica</translation>
     </message>
     <message>
@@ -625,7 +634,7 @@ Nella cartella: %2</translation>
         <translation>non è installato alcun carattere, quindi nessun testo può essere disegnato (installare fonts-liberation)</translation>
     </message>
     <message>
-        <source>font "%1" and its free stand-ins (%2) are not installed; using "%3"</source>
+        <source>font &quot;%1&quot; and its free stand-ins (%2) are not installed; using &quot;%3&quot;</source>
         <extracomment>%1 is a font family the board is drawn in, %2 the free fonts that stand in for it, %3 the one drawn instead.</extracomment>
         <translation>il carattere «%1» e i suoi sostituti liberi (%2) non sono installati; si usa «%3»</translation>
     </message>
@@ -634,8 +643,8 @@ Nella cartella: %2</translation>
     <name>help</name>
     <message>
         <source>A brick-breaking game in one window. Left and Right move the paddle, and so
-do the pointer or a finger over the board and a gamepad's d-pad or left stick;
-the pad's A clicks the button on show and Start pauses. P pauses, F1 and F2
+do the pointer or a finger over the board and a gamepad&apos;s d-pad or left stick;
+the pad&apos;s A clicks the button on show and Start pauses. P pauses, F1 and F2
 choose the next or previous brick pattern, F11 toggles full screen, M turns
 the sound off and on.
 
@@ -645,11 +654,11 @@ the sound off and on.
   --record FILE   write the game into FILE, a new file, as it goes: every input
                   and its time, every seed drawn, and checksums of the state
   --replay FILE   play a recording back in the window, at the speed it was made;
-                  prints "replay matches" at its end, or where it parted
-  --draw-at-ticks draw the ball, the paddle and the logo only where the game's
+                  prints &quot;replay matches&quot; at its end, or where it parted
+  --draw-at-ticks draw the ball, the paddle and the logo only where the game&apos;s
                   ticks put them (40 and 20 times a second) instead of moving
-                  them smoothly between ticks at the display's refresh rate
-  --trial         with --boards: Escape closes the game (the editor's F5 uses it)
+                  them smoothly between ticks at the display&apos;s refresh rate
+  --trial         with --boards: Escape closes the game (the editor&apos;s F5 uses it)
   --edit [FILE]   make boards: the board editor on FILE (a new set if it does not
                   exist); without FILE it asks for one
   --desktop       started from the desktop, where no one reads standard error:
@@ -659,13 +668,13 @@ the sound off and on.
                   line: set, speed %, rank, score, level, name, date and time,
                   and whether its recording replays to its score (verified)
 
-F10, the Menu key, a right click or a pad's Back open the game's menu. Unless
-"Keep scores and options on this computer" is turned on there, the game writes
+F10, the Menu key, a right click or a pad&apos;s Back open the game&apos;s menu. Unless
+&quot;Keep scores and options on this computer&quot; is turned on there, the game writes
 no files but those named above; it reads its options file only to learn that.
 It opens on the Wayland display in WAYLAND_DISPLAY, else on the X display in
-DISPLAY (or -display). Qt's other options (-platform, -style, ...) are taken too.
+DISPLAY (or -display). Qt&apos;s other options (-platform, -style, ...) are taken too.
 </source>
-        <extracomment>The text of zandovik --help, after the usage line. Keep the option names (--boards, --record, ...), the key names, FILE, NAME, DISPLAY, the set's name extra, "replay matches" and the variables as they are, and keep the lines under 80 characters.</extracomment>
+        <extracomment>The text of zandovik --help, after the usage line. Keep the option names (--boards, --record, ...), the key names, FILE, NAME, DISPLAY, the set&apos;s name extra, &quot;replay matches&quot; and the variables as they are, and keep the lines under 80 characters.</extracomment>
         <translation>Un gioco spaccamattoni in una finestra. Sinistra e Destra muovono la
 racchetta, come pure il puntatore o un dito sul tabellone e la croce
 direzionale o la levetta sinistra di un gamepad; il tasto A del gamepad preme
@@ -681,7 +690,7 @@ lo schermo intero, M spegne e riaccende il suono.
                   ogni input con il suo istante, ogni seme estratto e somme di
                   controllo dello stato
   --replay FILE   riproduce una registrazione nella finestra, alla velocità in
-                  cui è stata fatta; stampa "replay matches" alla fine, o dove
+                  cui è stata fatta; stampa &quot;replay matches&quot; alla fine, o dove
                   si è discostata
   --draw-at-ticks disegna la palla, la racchetta e il logo solo dove i tick del
                   gioco li mettono (40 e 20 volte al secondo) invece di

@@ -54,7 +54,7 @@
         <translation>sprawdzanie...</translation>
     </message>
     <message>
-        <source>No best games are kept yet. Turn on "Keep scores and options on this computer" in the menu.</source>
+        <source>No best games are kept yet. Turn on &quot;Keep scores and options on this computer&quot; in the menu.</source>
         <translation>Nie zachowano jeszcze najlepszych gier. Włącz w menu „Zachowuj wyniki i opcje na tym komputerze”.</translation>
     </message>
     <message>
@@ -102,7 +102,11 @@
     </message>
     <message numerus="yes">
         <source>A set holds at most %n boards.</source>
-        <translation><numerusform>Zestaw mieści najwyżej %n planszę.</numerusform><numerusform>Zestaw mieści najwyżej %n plansze.</numerusform><numerusform>Zestaw mieści najwyżej %n plansz.</numerusform></translation>
+        <translation>
+            <numerusform>Zestaw mieści najwyżej %n planszę.</numerusform>
+            <numerusform>Zestaw mieści najwyżej %n plansze.</numerusform>
+            <numerusform>Zestaw mieści najwyżej %n plansz.</numerusform>
+        </translation>
     </message>
     <message>
         <source>duplicate board</source>
@@ -138,7 +142,7 @@
     </message>
     <message>
         <source>Another program or editor changed it since the editor read or saved it (now %1 bytes, changed at %2).</source>
-        <extracomment>%1: the file's size in bytes; %2: a date and time</extracomment>
+        <extracomment>%1: the file&apos;s size in bytes; %2: a date and time</extracomment>
         <translation>Inny program lub edytor zmienił go, odkąd edytor go wczytał lub zapisał (teraz %1 bajtów, zmieniony %2).</translation>
     </message>
     <message>
@@ -146,7 +150,7 @@
         <translation>Nie zapisano: %1 zmienił się na dysku i zostaje taki, jak zostawił go inny program.</translation>
     </message>
     <message>
-        <source>Not saved: the file's comments and blank lines are as they were.</source>
+        <source>Not saved: the file&apos;s comments and blank lines are as they were.</source>
         <translation>Nie zapisano: komentarze i puste wiersze pliku są takie jak były.</translation>
     </message>
     <message>
@@ -291,7 +295,7 @@
     </message>
     <message>
         <source>%1[*] — zandovik board editor</source>
-        <extracomment>The window's title: %1 is the file's name; keep [*]</extracomment>
+        <extracomment>The window&apos;s title: %1 is the file&apos;s name; keep [*]</extracomment>
         <translation>%1[*] — edytor plansz zandovik</translation>
     </message>
     <message>
@@ -360,15 +364,23 @@
     </message>
     <message numerus="yes">
         <source>%n board read from %1.</source>
-        <translation><numerusform>Wczytano %n planszę z %1.</numerusform><numerusform>Wczytano %n plansze z %1.</numerusform><numerusform>Wczytano %n plansz z %1.</numerusform></translation>
+        <translation>
+            <numerusform>Wczytano %n planszę z %1.</numerusform>
+            <numerusform>Wczytano %n plansze z %1.</numerusform>
+            <numerusform>Wczytano %n plansz z %1.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n boards read from %1.</source>
-        <translation><numerusform>Wczytano %n planszę z %1.</numerusform><numerusform>Wczytano %n plansze z %1.</numerusform><numerusform>Wczytano %n plansz z %1.</numerusform></translation>
+        <translation>
+            <numerusform>Wczytano %n planszę z %1.</numerusform>
+            <numerusform>Wczytano %n plansze z %1.</numerusform>
+            <numerusform>Wczytano %n plansz z %1.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Beside it: %1, left by a save that was interrupted (or a file of your own of that shape). %2 itself is whole; the editor leaves the rest to you.</source>
-        <extracomment>%1: file names such as mine.boards.Ab12Cd; %2: the set's own file name</extracomment>
+        <extracomment>%1: file names such as mine.boards.Ab12Cd; %2: the set&apos;s own file name</extracomment>
         <translation>Obok: %1, pozostałość po przerwanym zapisie (lub twój plik o takim kształcie). Sam %2 jest cały; resztę edytor zostawia tobie.</translation>
     </message>
     <message>
@@ -389,7 +401,7 @@
     </message>
     <message>
         <source>Edit</source>
-        <extracomment>The file dialog's button that opens the chosen set</extracomment>
+        <extracomment>The file dialog&apos;s button that opens the chosen set</extracomment>
         <translation>Edytuj</translation>
     </message>
     <message>
@@ -625,7 +637,7 @@ W folderze: %2</translation>
         <translation>nie zainstalowano żadnych czcionek, więc nie da się rysować tekstu (zainstaluj fonts-liberation)</translation>
     </message>
     <message>
-        <source>font "%1" and its free stand-ins (%2) are not installed; using "%3"</source>
+        <source>font &quot;%1&quot; and its free stand-ins (%2) are not installed; using &quot;%3&quot;</source>
         <extracomment>%1 is a font family the board is drawn in, %2 the free fonts that stand in for it, %3 the one drawn instead.</extracomment>
         <translation>czcionka „%1” i jej wolne zamienniki (%2) nie są zainstalowane; używana jest „%3”</translation>
     </message>
@@ -634,8 +646,8 @@ W folderze: %2</translation>
     <name>help</name>
     <message>
         <source>A brick-breaking game in one window. Left and Right move the paddle, and so
-do the pointer or a finger over the board and a gamepad's d-pad or left stick;
-the pad's A clicks the button on show and Start pauses. P pauses, F1 and F2
+do the pointer or a finger over the board and a gamepad&apos;s d-pad or left stick;
+the pad&apos;s A clicks the button on show and Start pauses. P pauses, F1 and F2
 choose the next or previous brick pattern, F11 toggles full screen, M turns
 the sound off and on.
 
@@ -645,11 +657,11 @@ the sound off and on.
   --record FILE   write the game into FILE, a new file, as it goes: every input
                   and its time, every seed drawn, and checksums of the state
   --replay FILE   play a recording back in the window, at the speed it was made;
-                  prints "replay matches" at its end, or where it parted
-  --draw-at-ticks draw the ball, the paddle and the logo only where the game's
+                  prints &quot;replay matches&quot; at its end, or where it parted
+  --draw-at-ticks draw the ball, the paddle and the logo only where the game&apos;s
                   ticks put them (40 and 20 times a second) instead of moving
-                  them smoothly between ticks at the display's refresh rate
-  --trial         with --boards: Escape closes the game (the editor's F5 uses it)
+                  them smoothly between ticks at the display&apos;s refresh rate
+  --trial         with --boards: Escape closes the game (the editor&apos;s F5 uses it)
   --edit [FILE]   make boards: the board editor on FILE (a new set if it does not
                   exist); without FILE it asks for one
   --desktop       started from the desktop, where no one reads standard error:
@@ -659,13 +671,13 @@ the sound off and on.
                   line: set, speed %, rank, score, level, name, date and time,
                   and whether its recording replays to its score (verified)
 
-F10, the Menu key, a right click or a pad's Back open the game's menu. Unless
-"Keep scores and options on this computer" is turned on there, the game writes
+F10, the Menu key, a right click or a pad&apos;s Back open the game&apos;s menu. Unless
+&quot;Keep scores and options on this computer&quot; is turned on there, the game writes
 no files but those named above; it reads its options file only to learn that.
 It opens on the Wayland display in WAYLAND_DISPLAY, else on the X display in
-DISPLAY (or -display). Qt's other options (-platform, -style, ...) are taken too.
+DISPLAY (or -display). Qt&apos;s other options (-platform, -style, ...) are taken too.
 </source>
-        <extracomment>The text of zandovik --help, after the usage line. Keep the option names (--boards, --record, ...), the key names, FILE, NAME, DISPLAY, the set's name extra, "replay matches" and the variables as they are, and keep the lines under 80 characters.</extracomment>
+        <extracomment>The text of zandovik --help, after the usage line. Keep the option names (--boards, --record, ...), the key names, FILE, NAME, DISPLAY, the set&apos;s name extra, &quot;replay matches&quot; and the variables as they are, and keep the lines under 80 characters.</extracomment>
         <translation>Gra w rozbijanie cegieł w jednym oknie. Strzałki w lewo i w prawo przesuwają
 paletkę, podobnie jak wskaźnik lub palec nad planszą oraz krzyżak lub lewa
 gałka pada; przycisk A pada klika widoczny przycisk, a Start wstrzymuje grę.
@@ -679,7 +691,7 @@ przełącza pełny ekran, M wyłącza i włącza dźwięk.
                   wejście i jego czas, każde wylosowane ziarno i sumy
                   kontrolne stanu
   --replay FILE   odtworzyć nagranie w oknie, z szybkością, z jaką powstało;
-                  na końcu wypisuje "replay matches" albo miejsce rozbieżności
+                  na końcu wypisuje &quot;replay matches&quot; albo miejsce rozbieżności
   --draw-at-ticks rysować piłkę, paletkę i logo tylko tam, gdzie stawiają je
                   takty gry (40 i 20 razy na sekundę), zamiast płynnie
                   przesuwać je między taktami z częstotliwością odświeżania

@@ -54,8 +54,8 @@
         <translation>verificando...</translation>
     </message>
     <message>
-        <source>No best games are kept yet. Turn on "Keep scores and options on this computer" in the menu.</source>
-        <translation>Ainda não há melhores partidas guardadas. Ative "Guardar pontuações e opções neste computador" no menu.</translation>
+        <source>No best games are kept yet. Turn on &quot;Keep scores and options on this computer&quot; in the menu.</source>
+        <translation>Ainda não há melhores partidas guardadas. Ative &quot;Guardar pontuações e opções neste computador&quot; no menu.</translation>
     </message>
     <message>
         <source>None</source>
@@ -102,7 +102,10 @@
     </message>
     <message numerus="yes">
         <source>A set holds at most %n boards.</source>
-        <translation><numerusform>Um conjunto tem no máximo %n tabuleiro.</numerusform><numerusform>Um conjunto tem no máximo %n tabuleiros.</numerusform></translation>
+        <translation>
+            <numerusform>Um conjunto tem no máximo %n tabuleiro.</numerusform>
+            <numerusform>Um conjunto tem no máximo %n tabuleiros.</numerusform>
+        </translation>
     </message>
     <message>
         <source>duplicate board</source>
@@ -138,7 +141,7 @@
     </message>
     <message>
         <source>Another program or editor changed it since the editor read or saved it (now %1 bytes, changed at %2).</source>
-        <extracomment>%1: the file's size in bytes; %2: a date and time</extracomment>
+        <extracomment>%1: the file&apos;s size in bytes; %2: a date and time</extracomment>
         <translation>Outro programa ou editor o alterou desde que o editor o leu ou salvou (agora %1 bytes, alterado em %2).</translation>
     </message>
     <message>
@@ -146,7 +149,7 @@
         <translation>Não salvo: %1 mudou no disco e fica como o outro programa o deixou.</translation>
     </message>
     <message>
-        <source>Not saved: the file's comments and blank lines are as they were.</source>
+        <source>Not saved: the file&apos;s comments and blank lines are as they were.</source>
         <translation>Não salvo: os comentários e as linhas em branco do arquivo continuam como estavam.</translation>
     </message>
     <message>
@@ -291,7 +294,7 @@
     </message>
     <message>
         <source>%1[*] — zandovik board editor</source>
-        <extracomment>The window's title: %1 is the file's name; keep [*]</extracomment>
+        <extracomment>The window&apos;s title: %1 is the file&apos;s name; keep [*]</extracomment>
         <translation>%1[*] — editor de tabuleiros do zandovik</translation>
     </message>
     <message>
@@ -360,15 +363,21 @@
     </message>
     <message numerus="yes">
         <source>%n board read from %1.</source>
-        <translation><numerusform>%n tabuleiro lido de %1.</numerusform><numerusform>%n tabuleiros lidos de %1.</numerusform></translation>
+        <translation>
+            <numerusform>%n tabuleiro lido de %1.</numerusform>
+            <numerusform>%n tabuleiros lidos de %1.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n boards read from %1.</source>
-        <translation><numerusform>%n tabuleiro lido de %1.</numerusform><numerusform>%n tabuleiros lidos de %1.</numerusform></translation>
+        <translation>
+            <numerusform>%n tabuleiro lido de %1.</numerusform>
+            <numerusform>%n tabuleiros lidos de %1.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Beside it: %1, left by a save that was interrupted (or a file of your own of that shape). %2 itself is whole; the editor leaves the rest to you.</source>
-        <extracomment>%1: file names such as mine.boards.Ab12Cd; %2: the set's own file name</extracomment>
+        <extracomment>%1: file names such as mine.boards.Ab12Cd; %2: the set&apos;s own file name</extracomment>
         <translation>Ao lado: %1, deixado por um salvamento interrompido (ou um arquivo seu com esse formato). %2 está inteiro; o editor deixa o resto com você.</translation>
     </message>
     <message>
@@ -389,7 +398,7 @@
     </message>
     <message>
         <source>Edit</source>
-        <extracomment>The file dialog's button that opens the chosen set</extracomment>
+        <extracomment>The file dialog&apos;s button that opens the chosen set</extracomment>
         <translation>Editar</translation>
     </message>
     <message>
@@ -625,17 +634,17 @@ Na pasta: %2</translation>
         <translation>nenhuma fonte está instalada, então nenhum texto pode ser desenhado (instale fonts-liberation)</translation>
     </message>
     <message>
-        <source>font "%1" and its free stand-ins (%2) are not installed; using "%3"</source>
+        <source>font &quot;%1&quot; and its free stand-ins (%2) are not installed; using &quot;%3&quot;</source>
         <extracomment>%1 is a font family the board is drawn in, %2 the free fonts that stand in for it, %3 the one drawn instead.</extracomment>
-        <translation>a fonte "%1" e suas substitutas livres (%2) não estão instaladas; usando "%3"</translation>
+        <translation>a fonte &quot;%1&quot; e suas substitutas livres (%2) não estão instaladas; usando &quot;%3&quot;</translation>
     </message>
 </context>
 <context>
     <name>help</name>
     <message>
         <source>A brick-breaking game in one window. Left and Right move the paddle, and so
-do the pointer or a finger over the board and a gamepad's d-pad or left stick;
-the pad's A clicks the button on show and Start pauses. P pauses, F1 and F2
+do the pointer or a finger over the board and a gamepad&apos;s d-pad or left stick;
+the pad&apos;s A clicks the button on show and Start pauses. P pauses, F1 and F2
 choose the next or previous brick pattern, F11 toggles full screen, M turns
 the sound off and on.
 
@@ -645,11 +654,11 @@ the sound off and on.
   --record FILE   write the game into FILE, a new file, as it goes: every input
                   and its time, every seed drawn, and checksums of the state
   --replay FILE   play a recording back in the window, at the speed it was made;
-                  prints "replay matches" at its end, or where it parted
-  --draw-at-ticks draw the ball, the paddle and the logo only where the game's
+                  prints &quot;replay matches&quot; at its end, or where it parted
+  --draw-at-ticks draw the ball, the paddle and the logo only where the game&apos;s
                   ticks put them (40 and 20 times a second) instead of moving
-                  them smoothly between ticks at the display's refresh rate
-  --trial         with --boards: Escape closes the game (the editor's F5 uses it)
+                  them smoothly between ticks at the display&apos;s refresh rate
+  --trial         with --boards: Escape closes the game (the editor&apos;s F5 uses it)
   --edit [FILE]   make boards: the board editor on FILE (a new set if it does not
                   exist); without FILE it asks for one
   --desktop       started from the desktop, where no one reads standard error:
@@ -659,13 +668,13 @@ the sound off and on.
                   line: set, speed %, rank, score, level, name, date and time,
                   and whether its recording replays to its score (verified)
 
-F10, the Menu key, a right click or a pad's Back open the game's menu. Unless
-"Keep scores and options on this computer" is turned on there, the game writes
+F10, the Menu key, a right click or a pad&apos;s Back open the game&apos;s menu. Unless
+&quot;Keep scores and options on this computer&quot; is turned on there, the game writes
 no files but those named above; it reads its options file only to learn that.
 It opens on the Wayland display in WAYLAND_DISPLAY, else on the X display in
-DISPLAY (or -display). Qt's other options (-platform, -style, ...) are taken too.
+DISPLAY (or -display). Qt&apos;s other options (-platform, -style, ...) are taken too.
 </source>
-        <extracomment>The text of zandovik --help, after the usage line. Keep the option names (--boards, --record, ...), the key names, FILE, NAME, DISPLAY, the set's name extra, "replay matches" and the variables as they are, and keep the lines under 80 characters.</extracomment>
+        <extracomment>The text of zandovik --help, after the usage line. Keep the option names (--boards, --record, ...), the key names, FILE, NAME, DISPLAY, the set&apos;s name extra, &quot;replay matches&quot; and the variables as they are, and keep the lines under 80 characters.</extracomment>
         <translation>Um jogo de quebrar tijolos em uma janela. Esquerda e Direita movem a raquete,
 assim como o ponteiro ou um dedo sobre o tabuleiro e o direcional ou o
 analógico esquerdo de um controle; o botão A do controle clica o botão
@@ -680,7 +689,7 @@ ou anterior, F11 alterna a tela cheia, M desliga e religa o som.
                   acontece: cada entrada e seu instante, cada semente sorteada
                   e somas de verificação do estado
   --replay FILE   reproduzir uma gravação na janela, na velocidade em que foi
-                  feita; imprime "replay matches" no fim, ou onde ela divergiu
+                  feita; imprime &quot;replay matches&quot; no fim, ou onde ela divergiu
   --draw-at-ticks desenhar a bola, a raquete e o logotipo só onde os passos do
                   jogo os colocam (40 e 20 vezes por segundo) em vez de
                   movê-los suavemente entre os passos na taxa de atualização
@@ -698,7 +707,7 @@ ou anterior, F11 alterna a tela cheia, M desliga e religa o som.
                   a pontuação (verified)
 
 F10, a tecla Menu, um clique direito ou o Back de um controle abrem o menu do
-jogo. Enquanto "Guardar pontuações e opções neste computador" não estiver
+jogo. Enquanto &quot;Guardar pontuações e opções neste computador&quot; não estiver
 ativado ali, o jogo não grava arquivos além dos citados acima; ele lê seu
 arquivo de opções só para saber disso. Ele abre na tela Wayland de
 WAYLAND_DISPLAY, senão na tela X de DISPLAY (ou -display). As outras opções
