@@ -274,7 +274,7 @@
     </message>
     <message>
         <source>&amp;Duplicate</source>
-        <translation>&amp;Verdoppeln</translation>
+        <translation>Ver&amp;doppeln</translation>
     </message>
     <message>
         <source>D&amp;elete</source>
@@ -286,7 +286,7 @@
     </message>
     <message>
         <source>Move do&amp;wn</source>
-        <translation>Nach &amp;unten</translation>
+        <translation>Nach unt&amp;en</translation>
     </message>
     <message>
         <source>&amp;Rename</source>
@@ -491,7 +491,7 @@
     </message>
     <message>
         <source>Best &amp;games...</source>
-        <translation>Beste &amp;Spiele...</translation>
+        <translation>Beste Spiel&amp;e...</translation>
     </message>
     <message>
         <source>&amp;Sound</source>
@@ -503,11 +503,11 @@
     </message>
     <message>
         <source>Smooth &amp;motion</source>
-        <translation>Fließende &amp;Bewegung</translation>
+        <translation>Fließende Be&amp;wegung</translation>
     </message>
     <message>
         <source>Game s&amp;peed</source>
-        <translation>Spiel&amp;tempo</translation>
+        <translation>S&amp;pieltempo</translation>
     </message>
     <message>
         <source>&amp;Normal</source>
@@ -532,7 +532,7 @@
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>Ü&amp;ber</translation>
+        <translation>&amp;Über</translation>
     </message>
     <message>
         <source>Built-in patterns</source>

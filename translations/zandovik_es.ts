@@ -266,7 +266,7 @@
     </message>
     <message>
         <source>&amp;Previous</source>
-        <translation>&amp;Anterior</translation>
+        <translation>A&amp;nterior</translation>
     </message>
     <message>
         <source>&amp;Add</source>

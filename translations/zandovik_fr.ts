@@ -286,7 +286,7 @@
     </message>
     <message>
         <source>Move do&amp;wn</source>
-        <translation>&amp;Descendre</translation>
+        <translation>Desce&amp;ndre</translation>
     </message>
     <message>
         <source>&amp;Rename</source>
@@ -487,7 +487,7 @@
     </message>
     <message>
         <source>&amp;Edit boards...</source>
-        <translation>&amp;Modifier les tableaux...</translation>
+        <translation>Mo&amp;difier les tableaux...</translation>
     </message>
     <message>
         <source>Best &amp;games...</source>
@@ -532,7 +532,7 @@
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>À &amp;propos</translation>
+        <translation>À pr&amp;opos</translation>
     </message>
     <message>
         <source>Built-in patterns</source>

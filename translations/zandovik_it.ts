@@ -491,11 +491,11 @@
     </message>
     <message>
         <source>Best &amp;games...</source>
-        <translation>&amp;Migliori partite...</translation>
+        <translation>Mi&amp;gliori partite...</translation>
     </message>
     <message>
         <source>&amp;Sound</source>
-        <translation>&amp;Suono</translation>
+        <translation>S&amp;uono</translation>
     </message>
     <message>
         <source>&amp;Full screen</source>
@@ -532,7 +532,7 @@
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>&amp;Informazioni</translation>
+        <translation>Inf&amp;ormazioni</translation>
     </message>
     <message>
         <source>Built-in patterns</source>

@@ -239,7 +239,7 @@
     </message>
     <message>
         <source>&amp;Play the board</source>
-        <translation>&amp;Zagraj planszę</translation>
+        <translation>Za&amp;graj planszę</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
@@ -287,11 +287,11 @@
     </message>
     <message>
         <source>Move do&amp;wn</source>
-        <translation>W &amp;dół</translation>
+        <translation>W dó&amp;ł</translation>
     </message>
     <message>
         <source>&amp;Rename</source>
-        <translation>Zmień &amp;nazwę</translation>
+        <translation>&amp;Zmień nazwę</translation>
     </message>
     <message>
         <source>%1[*] — zandovik board editor</source>
@@ -502,7 +502,7 @@
     </message>
     <message>
         <source>&amp;Full screen</source>
-        <translation>Pełny &amp;ekran</translation>
+        <translation>Pełny ekra&amp;n</translation>
     </message>
     <message>
         <source>Smooth &amp;motion</source>
@@ -510,7 +510,7 @@
     </message>
     <message>
         <source>Game s&amp;peed</source>
-        <translation>&amp;Prędkość gry</translation>
+        <translation>Pręd&amp;kość gry</translation>
     </message>
     <message>
         <source>&amp;Normal</source>
@@ -531,7 +531,7 @@
     </message>
     <message>
         <source>Keys and &amp;help</source>
-        <translation>Klawisze i p&amp;omoc</translation>
+        <translation>Klawisze i pomo&amp;c</translation>
     </message>
     <message>
         <source>&amp;About</source>

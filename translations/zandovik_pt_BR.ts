@@ -266,7 +266,7 @@
     </message>
     <message>
         <source>&amp;Previous</source>
-        <translation>&amp;Anterior</translation>
+        <translation>Ante&amp;rior</translation>
     </message>
     <message>
         <source>&amp;Add</source>
@@ -503,7 +503,7 @@
     </message>
     <message>
         <source>Smooth &amp;motion</source>
-        <translation>Movimento &amp;suave</translation>
+        <translation>Movimento s&amp;uave</translation>
     </message>
     <message>
         <source>Game s&amp;peed</source>
