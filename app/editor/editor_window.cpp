@@ -15,6 +15,7 @@
 #include <QStatusBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/editor/board_view.h"
 #include "app/editor/trial.h"
@@ -84,7 +85,8 @@ EditorWindow::EditorWindow(Opened opened) : controller_(std::move(opened), *this
   row->setContentsMargins(0, 0, 0, 0);
   row->setSpacing(0);
   row->addWidget(view_, 1);
-  row->addWidget(build_side_panel(actions));
+  QWidget* panel = build_side_panel(actions);
+  row->addWidget(panel);
   setCentralWidget(central);
   controller_.changed = [this] { refresh(); };
   controller_.say = [this](const QString& text, bool problem) { say(text, problem); };
@@ -92,8 +94,11 @@ EditorWindow::EditorWindow(Opened opened) : controller_(std::move(opened), *this
     say(text, problem);
     if (!problem) activateWindow();
   });
-  resize(1040, 600);
   refresh();
+  // A layout does not ask its wrapped labels how tall they grow, so the
+  // panel asks once: its words in the player's language are never cut.
+  panel->setMinimumHeight(panel->layout()->totalHeightForWidth(panel->minimumWidth()));
+  resize(1040, std::max(600, minimumSizeHint().height()));
   view_->setFocus();
 }
 
@@ -108,6 +113,8 @@ QWidget* EditorWindow::build_side_panel(const Actions& a) {
   auto* col = new QVBoxLayout(panel);
   title_ = new QLabel;
   title_->setTextFormat(Qt::RichText);
+  // Longer languages take a second line rather than lose the end.
+  title_->setWordWrap(true);
   col->addWidget(title_);
   list_ = new QListWidget;
   list_->setFocusPolicy(Qt::NoFocus);

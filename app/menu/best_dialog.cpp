@@ -65,7 +65,10 @@ void BestDialog::load() {
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->verticalHeader()->hide();
-    view->horizontalHeader()->setSectionResizeMode(name, QHeaderView::Stretch);
+    // The other columns as wide as their words, so no date or word is cut.
+    for (int c = 0; c < columns; ++c)
+      view->horizontalHeader()->setSectionResizeMode(
+          c, c == name ? QHeaderView::Stretch : QHeaderView::ResizeToContents);
     for (int r = 0; r < view->rowCount(); ++r) {
       const auto& e = shown.table.entries[static_cast<std::size_t>(r)];
       const QString cells[columns] = {
