@@ -2,7 +2,8 @@
 # The board is the game's design in every language: the game under French
 # shows a board identical, pixel for pixel, to the English one (captions,
 # counters, bricks, the Pause button), under the caption "Form1"; only the
-# title panel, where the logo's balls move, is left out.
+# title panel, where the logo's balls move, is left out. The board editor
+# under German has its German title.
 set -uo pipefail
 bin=$1
 probe=${SHOT_PROBE:?}
@@ -50,4 +51,15 @@ for part in score high lives board paused; do
     [ -n "${KEEP_WORK:-}" ] || cp "$work/en_US-$part.png" "$work/fr-$part.png" "${TMPDIR:-/tmp}/"
   fi
 done
+mkdir -p "$work/home"
+launch "$work/editor.log" env LANGUAGE=de HOME="$work/home" "$bin" --edit "$work/new.boards"
+game_pid=$launched
+if find_window "$game_pid" "^new\.boards — zandovik Spielfeld-Editor\$" >/dev/null; then
+  ok "German: the editor's title"
+else
+  not_ok "German: the editor's title: $(xdotool search --pid "$game_pid" getwindowname 2>/dev/null)"
+fi
+kill "$game_pid"
+reap "$game_pid" "$work/editor.log"
+game_pid=
 finish
