@@ -115,7 +115,9 @@ void print_help() {
       "  --trial         with --boards: Escape closes the game (the editor's F5 uses it)\n"
       "  --edit [FILE]   make boards: the board editor on FILE (a new set if it does not\n"
       "                  exist); without FILE it asks for one\n\n"
-      "Without --boards, --record, --replay and --edit the game reads and writes no files.\n"
+      "Of your files the game reads only those its command line names (a board file,\n"
+      "a recording, the set to edit), and writes only the recording --record names and\n"
+      "the set the editor saves; a plain start writes no file.\n"
       "It opens on the Wayland display in WAYLAND_DISPLAY, else on the X display in\n"
       "DISPLAY (or -display). Qt's other options (-platform, -style, ...) are taken too.\n",
       kUsage);
