@@ -65,7 +65,7 @@ xdotool keydown Right sleep 0.4 keyup Right
 wait_for 10 ran_past "$rec" '/^key_up [^ ]+ 39 /' 1000 || not_ok "the key's release was not taken"
 if ! paddle_at 1500 && ! paddle_at 1000; then ok "a key takes over, and the paddle stays where the key left it"; else not_ok "the paddle went back to the pointer by itself"; fi
 
-if wait_for 10 steered_to 6500; then ok "new motion steers again"; else not_ok "new motion did not steer"; fi
+if again wait_for 10 steered_to 6500; then ok "new motion steers again"; else not_ok "new motion did not steer"; fi
 
 # The pointer clicks on the board and the paddle comes under it; then P,
 # the pointer moved while paused, and a click on Pause.
