@@ -23,6 +23,7 @@ bang_shows() { is_colour 3500 2060 "255 255 255"; }
 
 rec=$work/mine.rec
 launch "$work/game.log" "$bin" --boards "$work/mine.boards" --record "$rec"
+rec=$recording
 game_pid=$launched
 win=$(find_window "$game_pid") || { echo "no window: $(cat "$work/game.log")"; exit 1; }
 wait_for 5 "$xctl" focus "$win"

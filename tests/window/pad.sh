@@ -28,6 +28,7 @@ pad() {
 
 launch "$work/game.log" env LD_PRELOAD="$pad_probe" PAD_PROBE_FIFO="$work/pad" \
   PAD_PROBE_LOG="$work/pad.log" "$bin" --record "$work/game.rec"
+rec=$recording
 game_pid=$launched
 win=$(find_window "$game_pid") || { echo "no window"; exit 1; }
 wait_for 5 "$xctl" focus "$win"
@@ -56,13 +57,13 @@ wait_for 5 eval '! kill -0 "$game_pid" 2>/dev/null'
 reap "$game_pid" "$work/game.log"
 game_pid=
 if awk '$1 == "key_down" && $3 == 37 { held = 1 } $1 == "key_up" && $3 == 37 && held { held = 0; released = 1 }
-        $1 == "click" && $3 == "pause" { exit !(released && !held) }' "$work/game.rec"; then
+        $1 == "click" && $3 == "pause" { exit !(released && !held) }' "$rec"; then
   ok "unplugged, the pad let go of the arrow it held"
 else
-  not_ok "the unplugged pad's arrow stayed held: $(grep -E 'key_|click' "$work/game.rec" | tail -n 6 | tr '\n' ' ')"
+  not_ok "the unplugged pad's arrow stayed held: $(grep -E 'key_|click' "$rec" | tail -n 6 | tr '\n' ' ')"
 fi
 if [ -s "$work/game.log" ]; then not_ok "the game said: $(cat "$work/game.log")"; else ok "with SDL and a pad, nothing on stderr"; fi
-out=$(printf 'replay %s\n' "$work/game.rec" | "$script" 2>&1)
+out=$(printf 'replay %s\n' "$rec" | "$script" 2>&1)
 if [ "$out" = "replay matches" ]; then ok "the game played with a pad replays exactly"; else not_ok "replay: $out"; fi
 
 # Without the gamepad module (SDL missing alike): one line, and play on.

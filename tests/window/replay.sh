@@ -15,6 +15,7 @@ game_over_shows() { is_colour 3460 2980 "225 225 225"; }
 rec=$work/game.rec
 
 launch "$work/game.log" "$bin" --record "$rec"
+rec=$recording
 game_pid=$launched
 win=$(find_window "$game_pid") || { echo "no window"; exit 1; }
 wait_for 5 "$xctl" focus "$win"

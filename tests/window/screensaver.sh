@@ -10,19 +10,37 @@ probe=${SHOT_PROBE:?}
 xctl=${XCTL:?}
 saver=${SCREENSAVER_PROBE:?}
 . "$(dirname "${BASH_SOURCE[0]}")/session.sh"
+pause_shows() { is_colour 3460 2980 "225 225 225"; }
 export DBUS_SESSION_BUS_ADDRESS="unix:path=$XDG_RUNTIME_DIR/bus"
 dbus-daemon --session --address="$DBUS_SESSION_BUS_ADDRESS" --nofork --nopidfile >"$work/bus.log" 2>&1 &
 helpers+=($!)
 for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/bus" ] && break; sleep 0.05; done
 calls=$work/calls
 said() { grep -q "$1" "$calls"; }
+# What the game asks of the screen saver, and the bus's answers to it.
+dbus-monitor --session "interface='org.freedesktop.ScreenSaver'" "type='error'" >"$work/monitor" 2>&1 &
+helpers+=($!)
+wait_for 10 grep -q NameLost "$work/monitor" || { echo "dbus-monitor did not start: $(cat "$work/monitor")"; exit 1; }
+# The game asked for an inhibit and the bus answered that no one serves it.
+refused() { awk '/member=Inhibit/ { asked = 1 } asked && /ServiceUnknown/ { no = 1 } END { exit !no }' "$work/monitor"; }
+# A round trip to the probe: once answered, every call it got before is in $calls.
+round_trip() {
+  dbus-send --session --print-reply --dest=org.freedesktop.ScreenSaver /org/freedesktop/ScreenSaver \
+    org.freedesktop.DBus.Peer.Ping >/dev/null 2>&1
+}
 
 # Without the service first: nothing said.
 launch "$work/quiet.log" "$bin"
 game_pid=$launched
 if win=$(find_window "$game_pid"); then
   wait_for 5 "$xctl" focus "$win"
-  xdotool key F1 keydown Right sleep 0.2 keyup Right sleep 0.5
+  xdotool key F1 keydown Right sleep 0.2 keyup Right
+  # The game asked and was told there is no such service; P, after, shows
+  # the game went on past the answer.
+  wait_for 10 refused ||
+    not_ok "the game did not ask to keep the screen awake: $(grep -A 1 -e member= -e error "$work/monitor")"
+  xdotool key p
+  wait_for 5 pause_shows || not_ok "P did not pause"
   "$xctl" close "$win"
   wait_for 5 eval '! kill -0 "$game_pid" 2>/dev/null'
   reap "$game_pid" "$work/quiet.log"
@@ -35,12 +53,15 @@ game_pid=
 "$saver" >"$calls" 2>"$work/saver.err" &
 helpers+=($!)
 wait_for 10 said ready || { echo "the probe did not start: $(cat "$work/saver.err")"; exit 1; }
-launch "$work/game.log" "$bin"
+launch "$work/game.log" "$bin" --record "$work/game.rec"
 game_pid=$launched
+rec=$recording
 win=$(find_window "$game_pid") || { echo "no window"; exit 1; }
 wait_for 5 "$xctl" focus "$win"
 wait_for 10 board_painted
-sleep 0.5
+# Half a second of the ball at rest, and every call of it at the probe.
+wait_for 10 ran_past "$rec" '/^show /' 500 || not_ok "the game did not run at rest"
+round_trip
 if said Inhibit; then not_ok "inhibited with the ball at rest: $(cat "$calls")"; else ok "the ball at rest: not inhibited"; fi
 xdotool key F1 keydown Right sleep 0.2 keyup Right
 if wait_for 5 said "^Inhibit zandovik"; then ok "play runs: inhibited ($(grep -m 1 Inhibit "$calls"))"; else not_ok "no Inhibit in play"; fi

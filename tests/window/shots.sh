@@ -19,6 +19,15 @@ wait_for() {
   return 1
 }
 
+# ran_past REC PATTERN MS: the recording REC holds a line matching PATTERN
+# (an awk pattern) and, after the last such line, an advance MS ms or more
+# past it: the game took that input and ran on for MS ms since.
+ran_past() {
+  awk -v ms="$3" "$2"' { t = $2; seen = 1; past = 0 }
+    seen && $1 == "advance" && $2 >= t + ms { past = 1 }
+    END { exit !past }' "$1"
+}
+
 shot() { import -window root "$work/shot.png" 2>/dev/null; }
 # colour_at X Y: "r g b" at a design point in a fresh screenshot
 colour_at() { shot && "$probe" "$work/shot.png" "$1" "$2"; }

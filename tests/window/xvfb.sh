@@ -58,6 +58,22 @@ start_xvfb() {
   unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 }
 
+# missing_display [FROM]: the first display number from FROM (500 by
+# default) that no X server here holds: no socket in /tmp/.X11-unix or in
+# the abstract namespace, no lock file, nobody on its TCP port.
+missing_display() {
+  local n port
+  for ((n = ${1:-500}; n < 59535; n++)); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    grep -q "@/tmp/.X11-unix/X$n\$" /proc/net/unix 2>/dev/null && continue
+    port=$(printf '%04X' $((6000 + n)))
+    cat /proc/net/tcp /proc/net/tcp6 2>/dev/null | awk -v p=":$port" '$2 ~ p"$" && $4 == "0A" { f = 1 } END { exit !f }' && continue
+    echo "$n"
+    return 0
+  done
+  return 1
+}
+
 # find_window PID [TITLE]: the visible window of that title (a pattern; the
 # game's "Form1" by default). xdotool gives up when a
 # window vanishes under it (a run before closing), so ask again for up to
@@ -76,12 +92,30 @@ find_window() {
 # output in LOG, and set launched to its pid. Xvfb now and then turns a new
 # connection away when clients come and go quickly (about 2 in 100 rapid
 # connects here); the game then says "cannot open the X display" and ends
-# with status 1 at once. The harness, not the game, starts it again.
+# with status 1 at once. The harness, not the game, starts it again; a
+# new recording (`--record FILE` where FILE is not there yet) gets a fresh
+# name each time, so that what a failed start left cannot stand in its
+# way. recording is set to the name the game records into.
 launch() {
-  local log=$1
+  local log=$1 attempt i at= first=
   shift
-  for _ in 1 2 3 4 5; do
-    (cd "$(dirname "$log")" && exec "$@") >"$log" 2>&1 &
+  local args=("$@")
+  recording=
+  for ((i = 0; i + 1 < ${#args[@]}; i++)); do
+    [ "${args[i]}" = --record ] || continue
+    recording=${args[i + 1]}
+    [ -n "$recording" ] && (cd "$(dirname "$log")" && [ ! -e "$recording" ] && [ ! -L "$recording" ]) &&
+      at=$((i + 1)) first=$recording
+  done
+  for attempt in 1 2 3 4 5; do
+    if [ "$attempt" -gt 1 ] && [ -n "$at" ]; then
+      case $first in
+        *.rec) recording=${first%.rec}.$attempt.rec ;;
+        *) recording=$first.$attempt ;;
+      esac
+      args[at]=$recording
+    fi
+    (cd "$(dirname "$log")" && exec "${args[@]}") >"$log" 2>&1 &
     launched=$!
     for _ in $(seq 500); do
       kill -0 "$launched" 2>/dev/null || break
