@@ -42,12 +42,12 @@ struct Opened {
   game::BoardSet set;
   QString path;
   FileStamp stamp;
-  bool own_lines = false;  // the file has lines the first save drops
-  bool fresh = false;      // a new set: FILE was not there or was not read
-  QString note;            // what the message area says first
-  QString error;           // FILE cannot be read as a set: why (then set is empty)
-  bool unreadable = false; // `error` is the system's: the file could not be read at all
-  QString refusal;         // nor begun anew in its place: why
+  bool own_lines = false;   // the file has lines the first save drops
+  bool fresh = false;       // a new set: FILE was not there or was not read
+  QString note;             // what the message area says first
+  QString error;            // FILE cannot be read as a set: why (then set is empty)
+  bool unreadable = false;  // `error` is the system's: the file could not be read at all
+  QString refusal;          // nor begun anew in its place: why
   QStringList leftovers;
 };
 
