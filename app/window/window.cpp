@@ -13,6 +13,7 @@
 
 #include "app/input/keys.h"
 #include "app/present/fonts.h"
+#include "app/system/display.h"
 #include "app/system/identity.h"
 #include "app/system/memory.h"
 
@@ -104,18 +105,34 @@ void GameWindow::paintEvent(QPaintEvent* ev) {
     return;
   }
   present_.paint(p, ev->region(), pointer_.held_button());
-  if (present_.frames() == 1) QTimer::singleShot(0, this, [this] { after_first_frame(); });
+  if (present_.frames() == 1) QTimer::singleShot(0, this, [this] { after_first_frame(0); });
 }
 
-// Right after the first frame, while the ball still rests.
-void GameWindow::after_first_frame() {
-  present_.prepare();
-  if (!sound_) sound_ = std::make_unique<Sound>();
-  pads_.start();
-  // The theme's icon (the installed one), else the game's own.
-  setWindowIcon(QIcon::fromTheme(kAppId, QIcon(kBuiltInIcon)));
-  for (const auto& warning : missing_font_warnings())
-    std::fprintf(stderr, "zandovik: %s\n", warning.c_str());
+// Once the first frame is on screen, while the ball still rests: one step
+// a turn of the event loop (together they take tens of milliseconds), so
+// neither the frame nor a first key waits for all of them.
+void GameWindow::after_first_frame(int step) {
+  switch (step) {
+    case 0:
+      wait_for_display();
+      present_.prepare();
+      break;
+    case 1:
+      if (!sound_) sound_ = std::make_unique<Sound>();
+      break;
+    case 2:
+      pads_.start();
+      break;
+    case 3:
+      // The theme's icon (the installed one), else the game's own.
+      setWindowIcon(QIcon::fromTheme(kAppId, QIcon(kBuiltInIcon)));
+      break;
+    default:
+      for (const auto& warning : missing_font_warnings())
+        std::fprintf(stderr, "zandovik: %s\n", warning.c_str());
+      return;
+  }
+  QTimer::singleShot(0, this, [this, step] { after_first_frame(step + 1); });
 }
 
 void GameWindow::resizeEvent(QResizeEvent*) {

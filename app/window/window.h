@@ -89,7 +89,7 @@ class GameWindow : public QWidget {
   void after(const game::Woke& woke = {});
   void on_timer();
   void focus_lost();
-  void after_first_frame();
+  void after_first_frame(int step);
 
   std::unique_ptr<Play> play_;
   QTimer tick_timer_;
