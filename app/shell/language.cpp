@@ -11,11 +11,12 @@ namespace {
 // The first of the player's preferred languages that has a catalogue, as
 // QTranslator::load(QLocale(), ...) looks for it, except that English ends
 // the search: English is the words themselves, so "en_GB:de" stays English
-// instead of falling through to German.
+// instead of falling through to German. So does the C locale, which asks for
+// the program's own words.
 void load(QTranslator& translator, const char* name, const QString& dir) {
   for (const QString& wanted : QLocale().uiLanguages()) {
     const QLocale language(wanted);
-    if (language.language() == QLocale::English) return;
+    if (language.language() == QLocale::English || language.language() == QLocale::C) return;
     if (translator.load(language, QLatin1String(name), QStringLiteral("_"), dir)) return;
   }
 }
