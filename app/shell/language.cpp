@@ -13,11 +13,12 @@ namespace {
 // the search: English is the words themselves, so "en_GB:de" stays English
 // instead of falling through to German. So does the C locale, which asks for
 // the program's own words.
-void load(QTranslator& translator, const char* name, const QString& dir) {
+template <typename Dir>
+void load(QTranslator& translator, const char* name, Dir dir) {
   for (const QString& wanted : QLocale().uiLanguages()) {
     const QLocale language(wanted);
     if (language.language() == QLocale::English || language.language() == QLocale::C) return;
-    if (translator.load(language, QLatin1String(name), QStringLiteral("_"), dir)) return;
+    if (translator.load(language, QLatin1String(name), QStringLiteral("_"), dir())) return;
   }
 }
 
@@ -26,9 +27,10 @@ void load(QTranslator& translator, const char* name, const QString& dir) {
 Language::Language() {
   // The game's catalogues are built into the program, so a build runs as
   // installed.
-  load(game_, "zandovik", QStringLiteral(":/i18n"));
-  // Qt's dialogs and buttons, where Debian's catalogue is installed.
-  load(qt_, "qtbase", QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+  load(game_, "zandovik", [] { return QStringLiteral(":/i18n"); });
+  // Qt's dialogs and buttons, where Debian's catalogue is installed (asked
+  // only when a catalogue is wanted: finding Qt's folders takes a while).
+  load(qt_, "qtbase", [] { return QLibraryInfo::path(QLibraryInfo::TranslationsPath); });
 }
 
 void Language::install() {
