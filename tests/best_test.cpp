@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "tests/scratch.h"
+
 namespace zandovik::testing {
 namespace {
 
@@ -32,16 +34,6 @@ std::string refusal(const std::string& text) {
 BestEntry game_of(std::int64_t score, const std::string& recording) {
   return {score, 1, "2026-12-09T21:40:05Z", "Ada", recording};
 }
-
-struct Scratch {
-  fs::path dir = fs::temp_directory_path() / ("zandovik-best-" + std::to_string(::getpid()));
-  Scratch() { fs::create_directories(dir); }
-  ~Scratch() { fs::remove_all(dir); }
-  std::string write(const std::string& name, const std::string& text) {
-    std::ofstream(dir / name, std::ios::binary) << text;
-    return (dir / name).string();
-  }
-};
 
 TEST(BestTable, ReadsWhatItWritesInRankOrder) {
   const BestTable t = game::parse_best(kHead + "# kept by the game\n\n" + kLine +
@@ -91,7 +83,7 @@ TEST(BestTable, RefusalsNameTheFileTheLineAndWhatIsWrong) {
 }
 
 TEST(BestTable, OnlyAPlainFileWithinItsBudgetIsRead) {
-  Scratch s;
+  Scratch s("best");
   const std::string big = s.write("big.best", kHead + std::string(70000, '#') + "\n");
   const std::string fifo = (s.dir / "fifo.best").string();
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
@@ -145,7 +137,7 @@ TEST(BestTable, TheTopTenKeepTheirOrderAndAZeroNeverEnters) {
 constexpr std::int64_t kGameOver1Points = 10, kGameOver1Level = 1;
 
 TEST(BestTable, AnEntryIsVerifiedOnlyByARecordingThatEndsWithItsScore) {
-  Scratch s;
+  Scratch s("best");
   const fs::path replays = fs::path(ZANDOVIK_SOURCE_DIR) / "tests/replays";
   fs::copy_file(replays / "game_over_1.rec", s.dir / "one.rec");
   std::ifstream in(replays / "game_over_1.rec");

@@ -15,6 +15,7 @@
 #include "game/boards.h"
 #include "game/names.h"
 #include "tests/harness.h"
+#include "tests/scratch.h"
 
 namespace zandovik::testing {
 namespace {
@@ -47,18 +48,6 @@ std::string refusal_of_file(const std::string& path) {
   }
   return "";
 }
-
-// A scratch folder of this test's own, removed at the end.
-struct Scratch {
-  fs::path dir = fs::temp_directory_path() / ("zandovik-boards-" + std::to_string(::getpid()));
-  Scratch() { fs::create_directories(dir); }
-  ~Scratch() { fs::remove_all(dir); }
-  std::string write(const std::string& name, const std::string& text) {
-    const fs::path p = dir / name;
-    std::ofstream(p, std::ios::binary) << text;
-    return p.string();
-  }
-};
 
 TEST(BoardFile, ReadsNamesRowsCommentsBlanksAndCarriageReturns) {
   const BoardSet set = parse_boards(
@@ -219,14 +208,14 @@ TEST(BoardFile, SaysWhyASetCannotBePlayedOrWritten) {
 }
 
 TEST(BoardFileOnDisk, ReadsAPlainFile) {
-  Scratch s;
+  Scratch s("boards");
   const auto set = read_boards(s.write("two.boards", kHead + "board A\n" + kRow + "\n"));
   ASSERT_EQ(set.boards.size(), 1u);
   EXPECT_EQ(set.boards[0].name, "A");
 }
 
 TEST(BoardFileOnDisk, RefusesWhatIsNotAPlainBoardFileWithoutWaiting) {
-  Scratch s;
+  Scratch s("boards");
   const std::string missing = (s.dir / "gone.boards").string();
   EXPECT_EQ(refusal_of_file(missing), missing + ": cannot open: No such file or directory");
   EXPECT_EQ(refusal_of_file(s.dir.string()), s.dir.string() + ": a folder, not a board file");
@@ -246,7 +235,7 @@ TEST(BoardFileOnDisk, RefusesTheSystemsFilesWithoutReadingThem) {
 }
 
 TEST(BoardFileOnDisk, SaysWhatTheSystemSaidOfAFileItCannotOpen) {
-  Scratch s;
+  Scratch s("boards");
   try {
     read_boards((s.dir / "gone.boards").string());
     FAIL() << "read";
@@ -289,7 +278,7 @@ TEST(FileNames, InMessagesControlCharactersAreEscapedAsGitDoes) {
 }
 
 TEST(BoardFileOnDisk, RefusesAFileOverOneMebibyteAtTheLineThatCrossesIt) {
-  Scratch s;
+  Scratch s("boards");
   std::string text = kHead + "board\n" + kRow + "\n";
   const std::string comment = "# " + kRow + "\n";
   while (text.size() + comment.size() <= game::kMaxBoardFileBytes) text += comment;
@@ -302,81 +291,6 @@ TEST(BoardFileOnDisk, RefusesAFileOverOneMebibyteAtTheLineThatCrossesIt) {
   const std::string over = s.write("over.boards", text + "#");
   EXPECT_EQ(refusal_of_file(over), over + ": line " + std::to_string(lines + 1) +
                                        ": the file goes on past 1 MiB, more than any board file");
-}
-
-TEST(BoardFileOnDisk, TheExtraSetIsValidWithADistinctNameForEveryBoard) {
-  const auto set = read_boards(ZANDOVIK_SOURCE_DIR "/boards/extra.boards");
-  EXPECT_GE(set.boards.size(), 20u);
-  std::set<std::string> names, mixes;
-  for (const auto& b : set.boards) {
-    EXPECT_FALSE(b.name.empty());
-    names.insert(b.name);
-    std::set<char> digits;
-    int bricks = 0;
-    for (const auto& row : b.rows)
-      for (char c : row) {
-        if (c != '0') digits.insert(c);
-        bricks += c >= '1' && c <= '8';
-      }
-    mixes.insert(std::string(digits.begin(), digits.end()));
-    EXPECT_GE(bricks, 40) << b.name;  // none over before it starts
-    EXPECT_LE(bricks, 180) << b.name;
-  }
-  EXPECT_EQ(names.size(), set.boards.size());
-  EXPECT_EQ(mixes.size(), set.boards.size()) << "every board a different mix of hits";
-}
-
-TEST(BoardsPath, ABareNameIsASetOfTheGamesAndAnythingElseAPath) {
-  Scratch s;
-  fs::create_directories(s.dir / "boards");
-  s.write("boards/extra.boards", kHead);
-  const std::string build = s.dir.string();
-  EXPECT_EQ(game::boards_path("extra", build), build + "/boards/extra.boards");
-  // No such set: refused, even with a file of that name here (it would be
-  // played by mistake); such a file is named with a '/' or its .boards.
-  const auto refusal_of_name = [&](const std::string& name) {
-    try {
-      game::boards_path(name, build);
-    } catch (const BoardError& e) {
-      return std::string(e.what());
-    }
-    return std::string();
-  };
-  EXPECT_EQ(refusal_of_name("no-such-set"), "no shipped set named no-such-set");
-  EXPECT_EQ(refusal_of_name("a\tb"), "no shipped set named \"a\\tb\"");
-  const auto here = fs::current_path();
-  fs::current_path(s.dir);
-  EXPECT_EQ(refusal_of_name("boards"),
-            "no shipped set named boards (for the file of that name, say ./boards)");
-  fs::current_path(here);
-  EXPECT_EQ(game::boards_path("./extra", build), "./extra");
-  EXPECT_EQ(game::boards_path("/tmp/x.boards", build), "/tmp/x.boards");
-  // The sets are found by looking: each .boards file, the build's first.
-  s.write("boards/alpha.boards", kHead);
-  s.write("boards/notes.txt", kHead);
-  const auto sets = game::shipped_board_sets(build);
-  ASSERT_GE(sets.size(), 2u);
-  EXPECT_EQ(sets[0], (game::ShippedSet{"alpha", build + "/boards/alpha.boards"}));
-  EXPECT_NE(std::find(sets.begin(), sets.end(),
-                      game::ShippedSet{"extra", build + "/boards/extra.boards"}),
-            sets.end());
-  EXPECT_EQ(game::boards_path("mine.boards", build), "mine.boards");  // a file here
-}
-
-TEST(BoardsPath, APlayersSetIsFoundInTheirBoardFolderAfterTheGames) {
-  Scratch s;
-  fs::create_directories(s.dir / "data/zandovik/boards");
-  fs::create_directories(s.dir / "boards");
-  s.write("data/zandovik/boards/castles.boards", kHead);
-  s.write("data/zandovik/boards/extra.boards", kHead);
-  s.write("boards/extra.boards", kHead);
-  const char* before = std::getenv("XDG_DATA_HOME");
-  const std::string saved = before ? before : "";
-  ::setenv("XDG_DATA_HOME", (s.dir / "data").c_str(), 1);
-  const std::string build = s.dir.string();
-  EXPECT_EQ(game::boards_path("castles", build), build + "/data/zandovik/boards/castles.boards");
-  EXPECT_EQ(game::boards_path("extra", build), build + "/boards/extra.boards");
-  before ? ::setenv("XDG_DATA_HOME", saved.c_str(), 1) : ::unsetenv("XDG_DATA_HOME");
 }
 
 // The pattern table from a set: rows 1..10 of patterns 1..N, N patterns.
