@@ -12,6 +12,7 @@
 
 #include "game/session.h"
 #include "tools/fields.h"
+#include "tools/inspect.h"
 #include "tools/properties.h"
 
 namespace zandovik::tools {
@@ -96,13 +97,13 @@ class Interpreter {
   }
 
   void seed(const Args& a, const std::string&) {
-    session_.set_seed(static_cast<std::uint32_t>(json_integer(parse_json(a[0]), 0, 4294967295LL)));
+    session_.set_seed(static_cast<std::uint32_t>(json_integer(parse_value(a[0]), 0, 4294967295LL)));
   }
 
   void rnd(const Args& args, const std::string&) {
     std::vector<float> values;
     for (const auto& a : args) {
-      double d = json_number(parse_json(a));
+      double d = json_number(parse_value(a));
       float f = static_cast<float>(d);
       if (!(d >= 0 && d < 1) || !(f < 1.0f))
         throw PathError{"rnd value " + excerpt(a) + " is outside [0, 1)"};
@@ -140,9 +141,9 @@ class Interpreter {
   }
 
   std::pair<int, int> key_args(const Args& a) {
-    int code = static_cast<int>(json_integer(parse_json(a[0]), 0, game::kMaxKeyCode));
+    int code = static_cast<int>(json_integer(parse_value(a[0]), 0, game::kMaxKeyCode));
     int shift =
-        a.size() > 1 ? static_cast<int>(json_integer(parse_json(a[1]), 0, game::kMaxShift)) : 0;
+        a.size() > 1 ? static_cast<int>(json_integer(parse_value(a[1]), 0, game::kMaxShift)) : 0;
     return {code, shift};
   }
   void keydown(const Args& a, const std::string&) {
@@ -167,7 +168,7 @@ class Interpreter {
   }
 
   void run(const Args& a, const std::string&) {
-    double ms = json_number(parse_json(a[0]));
+    double ms = json_number(parse_value(a[0]));
     if (ms < 0 || ms > kMaxRunMs)
       throw PathError{"run takes 0 to " + std::to_string(static_cast<long>(kMaxRunMs)) +
                       " ms, got " + excerpt(a[0])};
@@ -176,7 +177,7 @@ class Interpreter {
 
   // A new game at this speed; before show, the speed the game starts at.
   void speed(const Args& a, const std::string&) {
-    const auto percent = static_cast<int>(json_integer(parse_json(a[0]), 0, 100));
+    const auto percent = static_cast<int>(json_integer(parse_value(a[0]), 0, 100));
     if (!session_.set_speed(percent))
       throw PathError{"a speed is 100, 85 or 70 percent, not " + excerpt(a[0])};
   }
@@ -184,12 +185,12 @@ class Interpreter {
   void set_cmd(const Args&, const std::string& rest) {
     auto space = rest.find_first_of(" \t");
     const std::string path = rest.substr(0, space);
-    const json value = parse_json(trim(rest.substr(space)));
+    const json value = parse_value(trim(rest.substr(space)));
     // Written from outside a handler: interval writes take effect as a handler's would.
     std::optional<PathError> refused;
     session_.edit([&](game::GameState& state, scene::Scene* ui) {
       try {
-        set(path, value, state, ui);
+        set_path(session_, path, value, state, ui);
       } catch (const PathError& e) {
         refused = e;
       }
@@ -197,9 +198,11 @@ class Interpreter {
     if (refused) throw *refused;
   }
 
-  void get_cmd(const Args& a, const std::string&) { out_ << get(a[0]).dump() << '\n'; }
+  void get_cmd(const Args& a, const std::string&) {
+    out_ << get_path(session_, a[0]).dump() << '\n';
+  }
 
-  void dump_cmd(const Args&, const std::string&) { out_ << dump().dump() << '\n'; }
+  void dump_cmd(const Args&, const std::string&) { out_ << dump_all(session_).dump() << '\n'; }
 
   // The cues made since the last `cues`; a brick hit carries the hits left.
   void cues_cmd(const Args&, const std::string&) {
@@ -211,120 +214,6 @@ class Interpreter {
   }
 
  private:
-  static json parse_json(const std::string& text) {
-    // Values are numbers, texts, colours and pattern rows: nothing nests
-    // deeper than this, and a deeper value is refused before it is read.
-    constexpr int kMaxDepth = 8;
-    int depth = 0;
-    scan_unquoted(text, [&](std::size_t, char c) {
-      if (c == '[' || c == '{') {
-        if (++depth > kMaxDepth)
-          throw PathError{"value nested deeper than " + std::to_string(kMaxDepth) + " levels"};
-      } else if (c == ']' || c == '}') {
-        --depth;
-      }
-      return true;
-    });
-    json v = json::parse(text, nullptr, false);
-    if (v.is_discarded()) throw PathError{"cannot read value " + quote(text)};
-    return v;
-  }
-
-  json special(const std::string& name) {
-    if (name == "time_ms") return session_.now();
-    if (name == "draws") return session_.draws();
-    if (name == "stalls") return session_.stalls();
-    return nullptr;
-  }
-
-  const Element& element(const Path& p) {
-    if (!session_.shown()) throw PathError{"elements exist only after 'show'"};
-    std::string full = p.name;
-    if (p.has_args) {
-      if (p.args.size() != 1) throw PathError{"an element takes one index"};
-      full += "(" + std::to_string(p.args[0]) + ")";
-    }
-    const Element* e = session_.scene().find_by_name(full);
-    if (!e) throw PathError{"no element " + quote(full)};
-    return *e;
-  }
-
-  const Field& field(const Path& p) {
-    const Field* f = find_field(p.name);
-    if (!f) throw PathError{"no field " + quote(p.name)};
-    if (static_cast<int>(p.args.size()) != f->dims)
-      throw PathError{quote(p.name) + " takes " + std::to_string(f->dims) + " index(es)"};
-    return *f;
-  }
-
-  json get(const std::string& text) {
-    Path p = parse_path(text);
-    if (p.prop.empty()) {
-      if (!p.has_args) {
-        if (p.name == "caption") {
-          if (!session_.shown()) throw PathError{"the window does not exist yet"};
-          return session_.scene().window_caption();
-        }
-        json s = special(p.name);
-        if (!s.is_null()) return s;
-      }
-      const Field* whole = find_field(p.name);
-      if (whole && whole->dims > 0 && !p.has_args) return whole->dump(session_.state());
-      const Field& f = field(p);
-      return f.get(session_.state(), p.args.size() > 0 ? p.args[0] : 0,
-                   p.args.size() > 1 ? p.args[1] : 0);
-    }
-    const Element& e = element(p);
-    const Property* prop = find_property(p.prop);
-    if (!prop || !prop->readable(e))
-      throw PathError{"element " + quote(e.full_name()) + " has no property " + quote(p.prop)};
-    return prop->get(e);
-  }
-
-  void set(const std::string& text, const json& v, game::GameState& state, scene::Scene* ui) {
-    Path p = parse_path(text);
-    if (p.prop.empty()) {
-      if (!p.has_args) {
-        if (p.name == "caption") {
-          if (!ui) throw PathError{"the window does not exist yet"};
-          if (!v.is_string()) throw PathError{"the caption is a text in quotes"};
-          ui->set_window_caption(v.get<std::string>());
-          return;
-        }
-        if (!special(p.name).is_null()) throw PathError{quote(p.name) + " is read only"};
-      }
-      const Field& f = field(p);
-      f.set(state, p.args.size() > 0 ? p.args[0] : 0, p.args.size() > 1 ? p.args[1] : 0, v);
-      return;
-    }
-    const Element& e = element(p);
-    const Property* prop = find_property(p.prop);
-    if (!prop || !prop->writable(e))
-      throw PathError{"element " + quote(e.full_name()) + " has no settable property " +
-                      quote(p.prop)};
-    prop->set(*ui, e, v);
-  }
-
-  json dump() {
-    json state;
-    for (const auto& f : all_fields()) state[f.name] = f.dump(session_.state());
-    json elements = json::object();
-    json order = json::array();
-    for (const Element* e : session_.scene().front_to_back()) {
-      elements[e->full_name()] = element_json(*e);
-      order.push_back(e->full_name());
-    }
-    json j;
-    j["state"] = std::move(state);
-    j["elements"] = std::move(elements);
-    j["order"] = std::move(order);
-    j["caption"] = session_.scene().window_caption();
-    j["time_ms"] = session_.now();
-    j["draws"] = session_.draws();
-    j["stalls"] = session_.stalls();
-    return j;
-  }
-
   // The seed Randomize gets until a script says `seed`.
   static constexpr std::uint32_t kFirstSeed = 1;
 
