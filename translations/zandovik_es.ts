@@ -649,7 +649,8 @@ choose the next or previous brick pattern, F11 toggles full screen, M turns
 the sound off and on.
 
   --boards FILE   play the boards of a board file instead of the three built-in
-                  patterns (a board file alone on the command line does the same)
+                  patterns (a board file alone on the command line does the
+                  same)
   --boards NAME   play a set of boards that ships with the game: extra
   --record FILE   write the game into FILE, a new file, as it goes: every input
                   and its time, every seed drawn, and checksums of the state
@@ -658,9 +659,10 @@ the sound off and on.
   --draw-at-ticks draw the ball, the paddle and the logo only where the game&apos;s
                   ticks put them (40 and 20 times a second) instead of moving
                   them smoothly between ticks at the display&apos;s refresh rate
-  --trial         with --boards: Escape closes the game (the editor&apos;s F5 uses it)
-  --edit [FILE]   make boards: the board editor on FILE (a new set if it does not
-                  exist); without FILE it asks for one
+  --trial         with --boards: Escape closes the game (the editor&apos;s F5 uses
+                  it)
+  --edit [FILE]   make boards: the board editor on FILE (a new set if it does
+                  not exist); without FILE it asks for one
   --desktop       started from the desktop, where no one reads standard error:
                   a board file, a recording or a set that cannot be played is
                   said in a dialog too before the game ends
@@ -672,7 +674,8 @@ F10, the Menu key, a right click or a pad&apos;s Back open the game&apos;s menu.
 &quot;Keep scores and options on this computer&quot; is turned on there, the game writes
 no files but those named above; it reads its options file only to learn that.
 It opens on the Wayland display in WAYLAND_DISPLAY, else on the X display in
-DISPLAY (or -display). Qt&apos;s other options (-platform, -style, ...) are taken too.
+DISPLAY (or -display). Qt&apos;s other options (-platform, -style, ...) are taken
+too.
 </source>
         <extracomment>The text of zandovik --help, after the usage line. Keep the option names (--boards, --record, ...), the key names, FILE, NAME, DISPLAY, the set&apos;s name extra, &quot;replay matches&quot; and the variables as they are, and keep the lines under 80 characters.</extracomment>
         <translation>Un juego de romper ladrillos en una ventana. Izquierda y Derecha mueven la

@@ -118,7 +118,8 @@ const char* const kHelp = ZANDOVIK_WORDS(
     "choose the next or previous brick pattern, F11 toggles full screen, M turns\n"
     "the sound off and on.\n\n"
     "  --boards FILE   play the boards of a board file instead of the three built-in\n"
-    "                  patterns (a board file alone on the command line does the same)\n"
+    "                  patterns (a board file alone on the command line does the\n"
+    "                  same)\n"
     "  --boards NAME   play a set of boards that ships with the game: extra\n"
     "  --record FILE   write the game into FILE, a new file, as it goes: every input\n"
     "                  and its time, every seed drawn, and checksums of the state\n"
@@ -127,9 +128,10 @@ const char* const kHelp = ZANDOVIK_WORDS(
     "  --draw-at-ticks draw the ball, the paddle and the logo only where the game's\n"
     "                  ticks put them (40 and 20 times a second) instead of moving\n"
     "                  them smoothly between ticks at the display's refresh rate\n"
-    "  --trial         with --boards: Escape closes the game (the editor's F5 uses it)\n"
-    "  --edit [FILE]   make boards: the board editor on FILE (a new set if it does not\n"
-    "                  exist); without FILE it asks for one\n"
+    "  --trial         with --boards: Escape closes the game (the editor's F5 uses\n"
+    "                  it)\n"
+    "  --edit [FILE]   make boards: the board editor on FILE (a new set if it does\n"
+    "                  not exist); without FILE it asks for one\n"
     "  --desktop       started from the desktop, where no one reads standard error:\n"
     "                  a board file, a recording or a set that cannot be played is\n"
     "                  said in a dialog too before the game ends\n"
@@ -140,6 +142,7 @@ const char* const kHelp = ZANDOVIK_WORDS(
     "\"Keep scores and options on this computer\" is turned on there, the game writes\n"
     "no files but those named above; it reads its options file only to learn that.\n"
     "It opens on the Wayland display in WAYLAND_DISPLAY, else on the X display in\n"
-    "DISPLAY (or -display). Qt's other options (-platform, -style, ...) are taken too.\n");
+    "DISPLAY (or -display). Qt's other options (-platform, -style, ...) are taken\n"
+    "too.\n");
 
 }  // namespace zandovik::app
