@@ -252,7 +252,8 @@ bool Recorder::on() const {
 }
 
 void Recorder::put(const ReplayLine& line) {
-  put_text(format_replay_line(line) + "\n");
+  // Not recording, most games: nothing is formatted for nobody.
+  if (writer_) put_text(format_replay_line(line) + "\n");
 }
 
 void Recorder::put_text(const std::string& lines) {
@@ -305,7 +306,9 @@ void Recorder::keep(const std::string& path, double at, Runtime& rt,
 
 void Recorder::switch_boards(double at, const BoardSet* boards) {
   // The boards and the line that takes them in one piece.
-  put_text(board_lines(boards) + format_replay_line({ReplayLine::Kind::switch_boards, at}) + "\n");
+  if (writer_)
+    put_text(board_lines(boards) + format_replay_line({ReplayLine::Kind::switch_boards, at}) +
+             "\n");
 }
 
 void Recorder::speed(double at, int percent) {
