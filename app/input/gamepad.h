@@ -24,6 +24,11 @@ class PadInput : public QObject {
   // Load the module and watch for pads plugged in.
   void start();
   // Read the pads now: before each tick, right before it moves the paddle.
+  // With none plugged in at the last read, the slow timer and the device
+  // folder's watcher look for one instead.
+  void before_tick() {
+    if (count_ > 0) read();
+  }
   void read();
   // How often the pads are read, after whatever happened.
   void arm();

@@ -91,7 +91,7 @@ void GameWindow::after(const game::Woke& woke) {
 
 void GameWindow::on_timer() {
   // Before the paddle's tick.
-  pads_.read();
+  pads_.before_tick();
   pointer_.steer();
   after(session().wake());
 }
