@@ -66,7 +66,7 @@ pactl list sink-inputs | grep -q 'application.id = "org.zandovik.Zandovik"' ||
 # once. Allowed: 30 ms, and the recorder's own 5 ms blocks and wake-ups.
 record "$work/hush.raw"
 play_a_ball 0
-hushed=$("$HUSH_PROBE" "$work/hush.raw" 150 -- xdotool key --window "$win" m)
+hushed=$("$HUSH_PROBE" "$work/hush.raw" 150 "$win")
 echo "M during an effect: $hushed"
 kill "$rec"; wait "$rec" 2>/dev/null; rec=
 after=$(echo "$hushed" | awk '/ms of sound after/ {print $1}')
