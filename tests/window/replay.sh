@@ -58,22 +58,27 @@ kill "$game_pid"
 reap "$game_pid" "$work/replay.log"
 game_pid=
 
-# A recording that cannot be written is said once; the game plays on.
+# A recording that cannot be written is said once, over the game's whole
+# run (the run's end is the sign nothing more will be said); the game plays
+# on and closes cleanly.
 for target in "$work/no/such/folder/x.rec" /dev/full; do
   launch "$work/bad.log" "$bin" --record "$target"
   game_pid=$launched
-  if find_window "$game_pid" >/dev/null; then
-    sleep 1
-    if kill -0 "$game_pid" 2>/dev/null && [ "$(grep -c "cannot write the recording\|cannot record into" "$work/bad.log")" -eq 1 ]; then
+  if win=$(find_window "$game_pid") && first_frame "$win"; then
+    "$xctl" close "$win"
+    wait_for 10 eval '! kill -0 "$game_pid" 2>/dev/null'
+    reap "$game_pid" "$work/bad.log"
+    status=$?
+    if [ $status -eq 0 ] && [ "$(grep -c "cannot write the recording\|cannot record into" "$work/bad.log")" -eq 1 ]; then
       ok "--record $target: said once, the game plays on"
     else
-      not_ok "--record $target: $(cat "$work/bad.log")"
+      not_ok "--record $target: status $status: $(cat "$work/bad.log")"
     fi
   else
     not_ok "--record $target: no window: $(cat "$work/bad.log")"
+    kill "$game_pid"
+    reap "$game_pid" "$work/bad.log"
   fi
-  kill "$game_pid"
-  reap "$game_pid" "$work/bad.log"
   game_pid=
 done
 finish

@@ -57,3 +57,24 @@ point() {
 paddle_at() { is_colour "$1" 6850 "255 128 0"; }
 # The pointer over the board at X, and the paddle under it a moment later.
 steered_to() { point "$1" 6000 && sleep 0.3 && paddle_at "$1"; }
+
+# Game Over shows: its face above the Pause button's (Pause lies within it,
+# in the same grey).
+game_over_shows() { is_colour 3460 2760 "225 225 225"; }
+# A brick of value 6, the centre of pattern 2.
+pattern_2_shows() { is_colour $((120 + 9 * 415 + 40)) $((1560 + 7 * 226 + 40)) "0 128 255"; }
+# to_pattern_2: F1 to pattern 2, with no Game Over left: the ball rests on
+# the centred paddle, and nothing moves until the test moves it. A ball
+# left in play could be lost during a later check, end the game, and put
+# Game Over over what the check looks at. A game already over is started
+# anew first.
+to_pattern_2() {
+  xdotool key F1
+  wait_for 10 eval 'pattern_2_shows || game_over_shows' || return 1
+  game_over_shows || return 0
+  # F1 was taken before the click, which starts a game on pattern 1.
+  click_at 4567 3607
+  wait_for 10 eval '! game_over_shows' || return 1
+  xdotool key F1
+  wait_for 10 pattern_2_shows
+}

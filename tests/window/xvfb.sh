@@ -88,6 +88,11 @@ find_window() {
   return 1
 }
 
+# first_frame WINDOW: status 0 once the game has painted its first frame
+# (the step right after it gives the window its icon), 1 if the window went
+# first or a minute passed.
+first_frame() { "${XCTL:?}" await "$1" _NET_WM_ICON; }
+
 # launch LOG COMMAND [ARGS...]: start the game in the background with its
 # output in LOG, and set launched to its pid. Xvfb now and then turns a new
 # connection away when clients come and go quickly (about 2 in 100 rapid
