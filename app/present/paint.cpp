@@ -250,20 +250,25 @@ void paint_scene(QPainter& p, const scene::Scene& s, const Viewport& vp, const Q
   if (!client.contains(clip)) {
     p.fillRect(clip, kLetterbox);
   }
-  // The window's face, except under the large opaque rectangles (the board)
-  // that will cover it anyway.
-  QRegion face(client.intersected(clip));
-  const int large = client.width() * client.height() / 16;
-  for (const Element* e : s.paint_order())
-    if (e->kind == Kind::Shape && e->shape == ShapeType::Rectangle && !e->autosize) {
-      if (opts.drawn && std::any_of(opts.drawn->begin(), opts.drawn->end(),
-                                    [e](const DrawnAt& d) { return d.e == e; }))
-        continue;  // drawn elsewhere this frame
-      const QRect r = vp.rect(*e);
-      if (r.width() * r.height() >= large) face -= r;
-    }
+  // The window's face, except under the larger opaque boxes (the board, the
+  // header's panels) that cover it anyway; looked for only when a large
+  // part of the window is painted.
+  const QRect inside = client.intersected(clip);
+  QRegion face(inside);
+  const int large = client.width() * client.height() / 64;
+  for (const Element* e : s.paint_order()) {
+    if (inside.width() * inside.height() < 4 * large) break;
+    const bool opaque = e->kind == Kind::Shape ? e->shape == ShapeType::Rectangle : !e->transparent;
+    if (!opaque || e->autosize) continue;
+    const QRect r = vp.rect(*e);
+    if (r.width() * r.height() < large || !r.intersects(clip)) continue;
+    if (opts.drawn && std::any_of(opts.drawn->begin(), opts.drawn->end(),
+                                  [e](const DrawnAt& d) { return d.e == e; }))
+      continue;  // drawn elsewhere this frame
+    face -= r;
+  }
   for (const QRect& r : face) p.fillRect(r, to_qcolor(scene::kDefaultFace));
-  p.setClipRect(client.intersected(clip));
+  p.setClipRect(inside);
   // The clip in twips, with room for edges and rounding: most elements are
   // left out by four comparisons.
   const double margin = 8 / vp.scale;
