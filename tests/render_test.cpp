@@ -119,6 +119,34 @@ TEST(Render, AFramePaintedInPiecesMatchesOnePaintedWhole) {
   EXPECT_EQ(differ, 0);
 }
 
+// A whole frame leaves out the face beneath the board and the header's
+// panels; small tiles paint it everywhere. Both must give the same picture.
+TEST(Render, AWholeFrameMatchesTheSameFramePaintedInSmallTiles) {
+  Harness h;
+  for (int pattern = 1; pattern <= 3; ++pattern) {
+    for (const QSize size : {QSize(852, 733), QSize(568, 489), QSize(1600, 900), QSize(300, 640)}) {
+      const Viewport vp = Viewport::fit(size);
+      QImage tiles(size, QImage::Format_RGB32);
+      tiles.fill(Qt::magenta);
+      {
+        QPainter p(&tiles);
+        for (int y = 0; y < size.height(); y += 37)
+          for (int x = 0; x < size.width(); x += 53)
+            paint_scene(p, h.ui(), vp, QRect(x, y, 53, 37));
+      }
+      QImage whole(size, QImage::Format_RGB32);
+      whole.fill(Qt::magenta);
+      {
+        QPainter p(&whole);
+        paint_scene(p, h.ui(), vp, QRect(QPoint(0, 0), size));
+      }
+      EXPECT_EQ(whole, tiles) << "pattern " << pattern << " at " << size.width() << "x"
+                              << size.height();
+    }
+    h.rt.key_down(game::kKeyF1, 0);
+  }
+}
+
 TEST(Render, RectanglesCloseTogetherAreJoinedAndFarOnesKept) {
   // Two balls' old and new places in the title, and the paddle far below.
   const auto joined = coalesce({QRect(10, 10, 12, 12), QRect(14, 10, 12, 12), QRect(60, 30, 12, 12),

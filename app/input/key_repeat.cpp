@@ -12,31 +12,36 @@ namespace zandovik::app {
 
 namespace {
 
-// Ask the X server for detectable auto-repeat on the application's
-// connection; false where it refuses.
-bool ask_detectable_repeat(xcb_connection_t* c) {
-  std::free(xcb_xkb_use_extension_reply(c, xcb_xkb_use_extension(c, 1, 0), nullptr));
+// Asks the X server for detectable auto-repeat on the application's
+// connection; the answer (false where it refuses) is read when wanted.
+KeyRepeat::Ask ask_detectable_repeat(xcb_connection_t* c) {
+  xcb_discard_reply(c, xcb_xkb_use_extension(c, 1, 0).sequence);
   constexpr std::uint32_t kFlag = XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT;
-  auto* reply = xcb_xkb_per_client_flags_reply(
-      c, xcb_xkb_per_client_flags(c, XCB_XKB_ID_USE_CORE_KBD, kFlag, kFlag, 0, 0, 0), nullptr);
-  const bool ok = reply && (reply->value & kFlag);
-  std::free(reply);
-  return ok;
+  const auto cookie = xcb_xkb_per_client_flags(c, XCB_XKB_ID_USE_CORE_KBD, kFlag, kFlag, 0, 0, 0);
+  xcb_flush(c);
+  return [c, cookie] {
+    auto* reply = xcb_xkb_per_client_flags_reply(c, cookie, nullptr);
+    const bool ok = reply && (reply->value & kFlag);
+    std::free(reply);
+    return ok ? KeyRepeat::Policy::server_detects : KeyRepeat::Policy::hold_back;
+  };
 }
 
 }  // namespace
 
-KeyRepeat::Policy KeyRepeat::for_platform() {
+KeyRepeat::Ask KeyRepeat::for_platform() {
   if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
-    return Policy::toolkit_flag;
+    return [] { return Policy::toolkit_flag; };
   auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-  if (x11 && x11->connection() && ask_detectable_repeat(x11->connection()))
-    return Policy::server_detects;
-  return Policy::hold_back;
+  if (x11 && x11->connection()) return ask_detectable_repeat(x11->connection());
+  return [] { return Policy::hold_back; };
 }
 
 KeyRepeat::KeyRepeat(Policy policy, Deliver deliver)
-    : policy_(policy), deliver_(std::move(deliver)) {
+    : KeyRepeat([policy] { return policy; }, std::move(deliver)) {}
+
+KeyRepeat::KeyRepeat(Ask policy, Deliver deliver)
+    : ask_(std::move(policy)), deliver_(std::move(deliver)) {
   timer_.setSingleShot(true);
   timer_.setTimerType(Qt::PreciseTimer);
   QObject::connect(&timer_, &QTimer::timeout, [this] { flush(); });
@@ -59,7 +64,7 @@ void KeyRepeat::press(int qt_key, Qt::KeyboardModifiers mods, quint64 timestamp)
 
 void KeyRepeat::release(int qt_key, Qt::KeyboardModifiers mods, quint64 timestamp,
                         bool flagged_repeat) {
-  switch (policy_) {
+  switch (policy()) {
     case Policy::toolkit_flag:
       if (!flagged_repeat) deliver_(false, qt_key, mods);
       return;
@@ -72,6 +77,11 @@ void KeyRepeat::release(int qt_key, Qt::KeyboardModifiers mods, quint64 timestam
       timer_.start(kReleaseHoldMs);
       return;
   }
+}
+
+KeyRepeat::Policy KeyRepeat::policy() {
+  if (!policy_) policy_ = ask_();
+  return *policy_;
 }
 
 bool KeyRepeat::flush() {

@@ -14,14 +14,18 @@ class KeyRepeat {
     hold_back,       // elsewhere on X11: a release waits for the press of a pair
     toolkit_flag,    // Wayland: the toolkit marks a repeat's events itself
   };
-  // The policy of the platform the application runs on; on X11 it asks the
-  // server for detectable auto-repeat.
-  static Policy for_platform();
+  // The policy of the platform the application runs on, read when first
+  // needed: on X11 the server is asked for detectable auto-repeat at once,
+  // and its answer is read at the first release (no round trip before the
+  // first frame).
+  using Ask = std::function<Policy()>;
+  static Ask for_platform();
 
   // A key as it reaches the game: down or up, the toolkit's key and its
   // modifiers.
   using Deliver = std::function<void(bool down, int qt_key, Qt::KeyboardModifiers mods)>;
   KeyRepeat(Policy policy, Deliver deliver);
+  KeyRepeat(Ask policy, Deliver deliver);
 
   void press(int qt_key, Qt::KeyboardModifiers mods, quint64 timestamp);
   void release(int qt_key, Qt::KeyboardModifiers mods, quint64 timestamp, bool flagged_repeat);
@@ -39,7 +43,10 @@ class KeyRepeat {
     Qt::KeyboardModifiers mods;
     quint64 timestamp = 0;
   };
-  Policy policy_;
+  Policy policy();
+
+  Ask ask_;
+  std::optional<Policy> policy_;
   Deliver deliver_;
   std::optional<Held> held_;
   QTimer timer_;

@@ -4,7 +4,9 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
+#include <map>
 
 namespace zandovik::app {
 
@@ -57,8 +59,28 @@ std::vector<std::string> missing_font_warnings() {
   return warnings;
 }
 
+QString installed_family(const std::string& family) {
+  // Asked for a family it does not have, the toolkit sorts every installed
+  // face for a fallback: a few milliseconds of the first frame for each.
+  static std::map<std::string, QString> found;
+  if (auto it = found.find(family); it != found.end()) return it->second;
+  const QString name = QString::fromStdString(family);
+  QString use = name;
+  const QStringList installed = QFontDatabase::families();
+  if (!installed.contains(name, Qt::CaseInsensitive)) {
+    for (const auto& [design, substitutes] : font_faces()) {
+      if (design.compare(name, Qt::CaseInsensitive) != 0) continue;
+      const auto s = std::find_if(substitutes.begin(), substitutes.end(), [&](const QString& f) {
+        return installed.contains(f, Qt::CaseInsensitive);
+      });
+      if (s != substitutes.end()) use = *s;
+    }
+  }
+  return found.emplace(family, use).first->second;
+}
+
 QFont scene_font(const scene::Font& f, const Viewport& vp) {
-  QFont font(QString::fromStdString(f.family));
+  QFont font(installed_family(f.family));
   font.setBold(f.bold);
   font.setPixelSize(
       std::max(1, static_cast<int>(std::lround(f.size_pt * kTwipsPerPoint * vp.scale))));

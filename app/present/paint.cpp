@@ -28,10 +28,23 @@ void paint_shape(QPainter& p, const Element& e, const Viewport& vp) {
   const QColor fill = to_qcolor(e.back_color);
   const int bw = e.has_border ? vp.px(e.border_width * kTwipsPerPixel) : 0;
   switch (e.shape) {
-    case ShapeType::Rectangle:
-      p.fillRect(r, e.has_border ? to_qcolor(e.border_color) : fill);
-      if (e.has_border) p.fillRect(r.adjusted(bw, bw, -bw, -bw), fill);
+    case ShapeType::Rectangle: {
+      const QRect inner = r.adjusted(bw, bw, -bw, -bw);
+      if (!e.has_border || inner.isEmpty()) {
+        p.fillRect(r, e.has_border ? to_qcolor(e.border_color) : fill);
+        break;
+      }
+      // The border as four strips: the board is most of the window, and
+      // filling it twice was most of the first frame's filling.
+      const QColor line = to_qcolor(e.border_color);
+      p.fillRect(QRect(r.left(), r.top(), r.width(), bw), line);
+      p.fillRect(QRect(r.left(), inner.bottom() + 1, r.width(), r.bottom() - inner.bottom()), line);
+      p.fillRect(QRect(r.left(), inner.top(), bw, inner.height()), line);
+      p.fillRect(QRect(inner.right() + 1, inner.top(), r.right() - inner.right(), inner.height()),
+                 line);
+      p.fillRect(inner, fill);
       break;
+    }
     case ShapeType::RoundedRectangle:
     case ShapeType::Circle: {
       p.setRenderHint(QPainter::Antialiasing, true);
@@ -237,8 +250,25 @@ void paint_scene(QPainter& p, const scene::Scene& s, const Viewport& vp, const Q
   if (!client.contains(clip)) {
     p.fillRect(clip, kLetterbox);
   }
-  p.fillRect(client.intersected(clip), to_qcolor(scene::kDefaultFace));
-  p.setClipRect(client.intersected(clip));
+  // The window's face, except under the larger opaque boxes (the board, the
+  // header's panels) that cover it anyway; looked for only when a large
+  // part of the window is painted.
+  const QRect inside = client.intersected(clip);
+  QRegion face(inside);
+  const int large = client.width() * client.height() / 64;
+  for (const Element* e : s.paint_order()) {
+    if (inside.width() * inside.height() < 4 * large) break;
+    const bool opaque = e->kind == Kind::Shape ? e->shape == ShapeType::Rectangle : !e->transparent;
+    if (!opaque || e->autosize) continue;
+    const QRect r = vp.rect(*e);
+    if (r.width() * r.height() < large || !r.intersects(clip)) continue;
+    if (opts.drawn && std::any_of(opts.drawn->begin(), opts.drawn->end(),
+                                  [e](const DrawnAt& d) { return d.e == e; }))
+      continue;  // drawn elsewhere this frame
+    face -= r;
+  }
+  for (const QRect& r : face) p.fillRect(r, to_qcolor(scene::kDefaultFace));
+  p.setClipRect(inside);
   // The clip in twips, with room for edges and rounding: most elements are
   // left out by four comparisons.
   const double margin = 8 / vp.scale;

@@ -60,7 +60,7 @@ std::size_t env_writes_refused() {
 // The process's environment writers, in place of the C library's (exported
 // from the executable, so every library's calls come here): once sealed,
 // they refuse. The toolkit unsets a launcher's startup id while starting,
-// beside the thread that reads the font configuration.
+// beside the threads that record the game and start the painting threads.
 extern "C" {
 
 int setenv(const char* name, const char* value, int overwrite) noexcept {

@@ -1,5 +1,4 @@
 // zandovik: the brick-breaking game in its window.
-#include <fontconfig/fontconfig.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -11,7 +10,6 @@
 #include <new>
 #include <optional>
 #include <string>
-#include <thread>
 
 #include "app/editor/run_editor.h"
 #include "app/present/fonts.h"
@@ -62,18 +60,6 @@ int finish_output(const zandovik::app::Language& language) {
     return 1;
   }
   return 0;
-}
-
-// Reading the font configuration is the longest step before the first
-// frame; it runs beside the toolkit's start. The environment is sealed by
-// then, so nothing can move it under the getenv calls of this thread.
-std::thread read_fonts_beside() {
-  try {
-    return std::thread([] { FcInit(); });
-  } catch (const std::exception&) {
-    FcInit();  // no thread to be had: read it here
-    return {};
-  }
 }
 
 }  // namespace
@@ -175,7 +161,6 @@ int main(int argc, char** argv) {
     if (!play->keeper->start(line.record.value_or(""))) play->keeper.reset();
   }
 
-  std::thread fonts = read_fonts_beside();
   app::hold_toolkit_messages(choice.what);
   // One identity everywhere: the desktop file's name is the Wayland app id.
   QGuiApplication::setDesktopFileName(app::kAppId);
@@ -184,10 +169,9 @@ int main(int argc, char** argv) {
   QApplication qapp(argc, argv);
   language.install();
   app::release_toolkit_messages();
-  if (fonts.joinable()) fonts.join();
   QApplication::setApplicationName("zandovik");  // WM_CLASS "zandovik"
   if (!line.edit) app::quit_on_signals(qapp);
-  app::start_paint_threads();
+  const app::PaintThreads paint_threads;
   app::install_font_substitutes();
   if (refused) {
     app::show_refusal(*refused);

@@ -6,6 +6,8 @@
 #include <QSemaphore>
 #include <QSocketNotifier>
 #include <QThreadPool>
+#include <memory>
+#include <system_error>
 
 #include "app/shell/environment.h"
 #include "app/shell/signals.h"
@@ -21,24 +23,45 @@ void set_toolkit_defaults() {
   set_env_default("QT_WAYLAND_FRAME_CALLBACK_TIMEOUT", "0");
 }
 
-void start_paint_threads() {
-  QThreadPool* pool = QThreadPool::globalInstance();
-  pool->setExpiryTimeout(-1);
-  pool->setStackSize(1u << 20);  // blending needs little; 8 MiB each by default
+namespace {
+
+// Every thread the pool may use, started and left waiting for work (they
+// never expire); the process ends cleanly if they cannot be had.
+void start_all(QThreadPool* pool) {
+  struct Gates {
+    QSemaphore started, release;
+  };
+  const auto gates = std::make_shared<Gates>();  // outlives the last task
   const int n = pool->maxThreadCount();
-  QSemaphore started, release;
   for (int i = 0; i < n; ++i)
-    pool->start([&] {
-      started.release();
-      release.acquire();
+    pool->start([gates] {
+      gates->started.release();
+      gates->release.acquire();
     });
-  const bool ok = started.tryAcquire(n, 2000);
-  release.release(n);
+  const bool ok = gates->started.tryAcquire(n, 2000);
+  gates->release.release(n);
   if (!ok) {
     say("zandovik: out of memory: cannot start the painting threads\n");
     ::_exit(1);  // the pool may still wait for a thread that never came
   }
-  pool->waitForDone();
+}
+
+}  // namespace
+
+PaintThreads::PaintThreads() {
+  QThreadPool* pool = QThreadPool::globalInstance();
+  pool->setExpiryTimeout(-1);
+  pool->setStackSize(1u << 20);  // blending needs little; 8 MiB each by default
+  // Beside the window's making: the first frame need not wait for them.
+  try {
+    starter_ = std::thread(start_all, pool);
+  } catch (const std::system_error&) {
+    start_all(pool);
+  }
+}
+
+PaintThreads::~PaintThreads() {
+  if (starter_.joinable()) starter_.join();
 }
 
 // The event loop takes each from the pipe the handler wrote to, whenever it
