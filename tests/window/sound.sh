@@ -58,14 +58,23 @@ recorded_peak() {
   before=$(lost)
   record "$work/$1.raw"
   play_a_ball 0
-  end=$((SECONDS + 30))
-  until [ "$(lost)" != "$before" ] || [ $SECONDS -gt $end ]; do sleep 0.1; done
+  # A ball may fly nearly level for a minute (a vertical step of 1): after
+  # 12 s, a fresh board and a new launch.
+  end=$((SECONDS + 60))
+  local relaunch=$((SECONDS + 12))
+  until [ "$(lost)" != "$before" ] || [ $SECONDS -gt $end ]; do
+    if [ $SECONDS -ge $relaunch ]; then
+      play_a_ball 0
+      relaunch=$((SECONDS + 12))
+    fi
+    sleep 0.1
+  done
   local size=$(($(stat -c %s "$work/$1.raw") + 48000 * 2 * 6 / 10))
   until [ "$(stat -c %s "$work/$1.raw")" -ge $size ] || [ $SECONDS -gt $end ]; do sleep 0.05; done
   kill "$rec"
   wait "$rec" 2>/dev/null
   rec=
-  if [ $SECONDS -le $end ]; then peak "$work/$1.raw"; else echo "unknown: no ball lost in 30 s"; fi
+  if [ $SECONDS -le $end ]; then peak "$work/$1.raw"; else echo "unknown: no ball lost in 60 s"; fi
 }
 loud=$(recorded_peak on)
 echo "peak in play: $loud"
@@ -101,8 +110,17 @@ plays_on() {
   win=$(find_window "$game") && first_frame "$win" || return 1
   before=$(lost)
   play_a_ball 0
-  end=$((SECONDS + 30))
-  until [ "$(lost)" != "$before" ] || [ $SECONDS -gt $end ]; do sleep 0.1; done
+  # A ball may fly nearly level for a minute (a vertical step of 1): after
+  # 12 s, a fresh board and a new launch.
+  end=$((SECONDS + 60))
+  local relaunch=$((SECONDS + 12))
+  until [ "$(lost)" != "$before" ] || [ $SECONDS -gt $end ]; do
+    if [ $SECONDS -ge $relaunch ]; then
+      play_a_ball 0
+      relaunch=$((SECONDS + 12))
+    fi
+    sleep 0.1
+  done
   [ $SECONDS -le $end ] || return 1
   "$XCTL" close "$win"
   wait "$game"
