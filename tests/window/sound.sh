@@ -50,31 +50,41 @@ for _ in $(seq 100); do
 done
 # The balls lost so far, as the driver replays the game's recording.
 lost() { printf 'replay %s\nget stalls\n' "$played" | "$ZANDOVIK_SCRIPT" 2>/dev/null | tail -n 1; }
-# The peak of a recording of a ball in play, made until the ball is lost
-# (the longest effect) and 600 ms of sound more are recorded: what the
-# game played, or would have, is in it.
-recorded_peak() {
-  local before end
-  before=$(lost)
-  record "$work/$1.raw"
+# A ball played until the driver finds one more lost than BEFORE; false
+# after 60 s. A ball may fly nearly level for a minute (a vertical step of
+# 1, or 0 for ever): after 12 s, a fresh board and a new launch.
+play_until_lost() {
+  local before=$1 end=$((SECONDS + 60)) relaunch=$((SECONDS + 12))
   play_a_ball 0
-  # A ball may fly nearly level for a minute (a vertical step of 1): after
-  # 12 s, a fresh board and a new launch.
-  end=$((SECONDS + 60))
-  local relaunch=$((SECONDS + 12))
-  until [ "$(lost)" != "$before" ] || [ $SECONDS -gt $end ]; do
+  until [ "$(lost)" != "$before" ]; do
+    [ $SECONDS -le $end ] || return 1
     if [ $SECONDS -ge $relaunch ]; then
       play_a_ball 0
       relaunch=$((SECONDS + 12))
     fi
     sleep 0.1
   done
-  local size=$(($(stat -c %s "$work/$1.raw") + 48000 * 2 * 6 / 10))
+}
+# The peak of a recording of a ball in play, made until the ball is lost
+# (the longest effect) and 600 ms of sound more are recorded: what the
+# game played, or would have, is in it.
+recorded_peak() {
+  local before ok=true
+  before=$(lost)
+  record "$work/$1.raw"
+  play_until_lost "$before" || ok=false
+  local size=$(($(stat -c %s "$work/$1.raw") + 48000 * 2 * 6 / 10)) end=$((SECONDS + 10))
   until [ "$(stat -c %s "$work/$1.raw")" -ge $size ] || [ $SECONDS -gt $end ]; do sleep 0.05; done
   kill "$rec"
   wait "$rec" 2>/dev/null
   rec=
-  if [ $SECONDS -le $end ]; then peak "$work/$1.raw"; else echo "unknown: no ball lost in 60 s"; fi
+  if ! $ok; then
+    echo "unknown: no ball lost in 60 s"
+  elif [ $SECONDS -gt $end ]; then
+    echo "unknown: the recorder stopped"
+  else
+    peak "$work/$1.raw"
+  fi
 }
 loud=$(recorded_peak on)
 echo "peak in play: $loud"
@@ -106,22 +116,9 @@ kill "$game"; wait "$game" 2>/dev/null; game=
 # right after it), plays a ball until it is lost, every cue made on the
 # way, and closes with status 0: then all it said is in its log.
 plays_on() {
-  local before end status
+  local status
   win=$(find_window "$game") && first_frame "$win" || return 1
-  before=$(lost)
-  play_a_ball 0
-  # A ball may fly nearly level for a minute (a vertical step of 1): after
-  # 12 s, a fresh board and a new launch.
-  end=$((SECONDS + 60))
-  local relaunch=$((SECONDS + 12))
-  until [ "$(lost)" != "$before" ] || [ $SECONDS -gt $end ]; do
-    if [ $SECONDS -ge $relaunch ]; then
-      play_a_ball 0
-      relaunch=$((SECONDS + 12))
-    fi
-    sleep 0.1
-  done
-  [ $SECONDS -le $end ] || return 1
+  play_until_lost "$(lost)" || return 1
   "$XCTL" close "$win"
   wait "$game"
   status=$?
