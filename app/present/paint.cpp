@@ -188,12 +188,10 @@ void paint_element(QPainter& p, const Element& e, const Viewport& vp, PictureCac
     }
     fresh.fill(Qt::transparent);
     QPainter ip(&fresh);
-    Viewport local = vp;
-    local.ox = vp.ox - r.left();
-    local.oy = vp.oy - r.top();
-    local.target = QSize(fresh.width(), fresh.height());
-    // The same rounding as on screen: shift by whole pixels only.
-    paint_uncached(ip, e, local, pressed);
+    // The viewport of the screen, moved by whole pixels: every edge rounds
+    // as it does when drawn straight.
+    ip.translate(-r.left(), -r.top());
+    paint_uncached(ip, e, vp, pressed);
     ip.end();
     img = &cache->put(key, std::move(fresh));
   }
