@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Time from exec to the first painted pixel on screen, for the game and for
 # a bare Qt window, alternately, median of RUNS each, under Xvfb. The bare
-# window runs twice: at the game's design size (568x489) and at the size the
-# game opens at on this screen (994x855), since filling the window's first
-# image costs in proportion to its area.
+# window runs three times: at the game's design size (568x489), at the size
+# the game opens at on this screen (994x855), since filling the window's
+# first image costs in proportion to its area, and at that size drawing the
+# game's first texts in its faces and sizes (the floor for that frame).
 #   bench/startup.sh [RUNS] [BUILD]    (BUILD defaults to build/)
 set -euo pipefail
 runs=${1:-9}
@@ -21,6 +22,7 @@ for _ in $(seq "$runs"); do
   echo "game $(measure "$build/zandovik")"
   echo "bare $(measure "$build/bench/bare_window")"
   echo "same $(measure "$build/bench/bare_window" 994x855)"
+  echo "faces $(measure "$build/bench/bare_window" --faces 994x855)"
 done >"$work/times"
 median() {
   awk -v k="$1" '$1 == k {print $2}' "$work/times" | sort -n |
@@ -29,5 +31,6 @@ median() {
 game=$(median game)
 bare=$(median bare)
 same=$(median same)
-awk -v g="$game" -v b="$bare" -v s="$same" -v n="$runs" \
-  'BEGIN { printf "game_ms_median=%.1f bare_qt_ms_median=%.1f ratio=%.2f bare_qt_same_size_ms_median=%.1f ratio_same_size=%.2f runs=%d\n", g, b, g / b, s, g / s, n }'
+faces=$(median faces)
+awk -v g="$game" -v b="$bare" -v s="$same" -v f="$faces" -v n="$runs" \
+  'BEGIN { printf "game_ms_median=%.1f bare_qt_ms_median=%.1f ratio=%.2f bare_qt_same_size_ms_median=%.1f ratio_same_size=%.2f bare_qt_same_faces_ms_median=%.1f ratio_same_faces=%.2f runs=%d\n", g, b, g / b, s, g / s, f, g / f, n }'

@@ -188,12 +188,10 @@ void paint_element(QPainter& p, const Element& e, const Viewport& vp, PictureCac
     }
     fresh.fill(Qt::transparent);
     QPainter ip(&fresh);
-    Viewport local = vp;
-    local.ox = vp.ox - r.left();
-    local.oy = vp.oy - r.top();
-    local.target = QSize(fresh.width(), fresh.height());
-    // The same rounding as on screen: shift by whole pixels only.
-    paint_uncached(ip, e, local, pressed);
+    // The viewport of the screen, moved by whole pixels: every edge rounds
+    // as it does when drawn straight.
+    ip.translate(-r.left(), -r.top());
+    paint_uncached(ip, e, vp, pressed);
     ip.end();
     img = &cache->put(key, std::move(fresh));
   }
@@ -244,6 +242,9 @@ void prepare_buttons(const scene::Scene& s, const Viewport& vp, PictureCache& ca
 void paint_scene(QPainter& p, const scene::Scene& s, const Viewport& vp, const QRect& clip,
                  PaintOptions opts) {
   if (opts.cache) opts.cache->use_for(vp);
+  auto cache_for = [&opts](const Element& e) {
+    return opts.text_straight && e.kind != Kind::Shape && !e.transparent ? nullptr : opts.cache;
+  };
   p.save();
   p.setClipRect(clip);
   const QRect client = vp.client();
@@ -290,11 +291,11 @@ void paint_scene(QPainter& p, const scene::Scene& s, const Viewport& vp, const Q
       at.left = moved->left;
       at.top = moved->top;
       if (vp.rect(at).adjusted(-2, -2, 2, 2).intersects(clip))
-        paint_element(p, at, vp, opts.cache, false);
+        paint_element(p, at, vp, cache_for(at), false);
       continue;
     }
     if (!vp.rect(*e).adjusted(-2, -2, 2, 2).intersects(clip) && !e->autosize) continue;
-    paint_element(p, *e, vp, opts.cache, false);
+    paint_element(p, *e, vp, cache_for(*e), false);
   }
   if (opts.buttons) {
     // Buttons stand above every shape and label, front row last.
@@ -304,7 +305,7 @@ void paint_scene(QPainter& p, const scene::Scene& s, const Viewport& vp, const Q
     std::sort(buttons.begin(), buttons.end(), [](auto* a, auto* b) { return a->z < b->z; });
     for (const Element* e : buttons)
       if (e->visible && vp.rect(*e).intersects(clip))
-        paint_element(p, *e, vp, opts.cache, e == opts.pressed);
+        paint_element(p, *e, vp, cache_for(*e), e == opts.pressed);
   }
   p.restore();
 }

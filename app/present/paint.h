@@ -25,6 +25,10 @@ struct PaintOptions {
   const std::vector<DrawnAt>* drawn = nullptr;  // moving elements between ticks
   const scene::Element* pressed = nullptr;      // a button held down by the mouse
   PictureCache* cache = nullptr;                // none: draw everything afresh
+  // Opaque labels and buttons drawn afresh, the rest from the cache: for a
+  // frame that would make nearly every picture at once (the first), where
+  // making them costs more than drawing the texts. Same pixels either way.
+  bool text_straight = false;
 };
 
 // Draw the three buttons into the cache ahead of their first showing, so

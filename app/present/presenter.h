@@ -58,6 +58,7 @@ class Presenter {
   std::uint32_t caption_writes_seen_ = ~0u;
   FramePacer pacer_;
   std::uint64_t frames_ = 0;
+  bool texts_straight_ = true;  // the first paint at this size: no text pictures yet
   std::function<void()> on_frame_;
 };
 
